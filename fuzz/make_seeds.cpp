@@ -1,0 +1,79 @@
+// Writes the seed corpora of the fuzz targets from our own writers: make_seeds <corpus folder>
+// creates one sub-folder per target.
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "silent_reporter.h"
+#include "storage/primitives.h"
+#include "support/picture_fixtures.h"
+
+using namespace plexara;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+std::filesystem::path root;
+
+void Seed(const std::string& target, int index, const Bytes& bytes) {
+  const auto folder = root / target;
+  std::filesystem::create_directories(folder);
+  std::ofstream file(folder / ("seed-" + std::to_string(index)), std::ios::binary);
+  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes Encode(const std::function<void(OutStream&)>& write) {
+  MemoryOutStream out;
+  write(out);
+  return out.TakeBytes();
+}
+
+Picture Sample(GraphicClass graphicClass) {
+  auto picture = Picture::FromPayload(graphicClass, testing_support::SamplePictureFile(graphicClass));
+  return picture.ok() ? picture.value() : Picture();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) return 2;
+  fuzzing::InstallSilentReporter();
+  root = argv[1];
+  const GraphicClass classes[] = {GraphicClass::Bitmap, GraphicClass::Icon, GraphicClass::Metafile,
+                                  GraphicClass::Jpeg, GraphicClass::Gif, GraphicClass::Png};
+  const char* decoderTargets[] = {"fuzz_decode_bmp", "fuzz_decode_ico", "fuzz_decode_metafile",
+                                  "fuzz_decode_jpeg", "fuzz_decode_gif", "fuzz_decode_png"};
+  for (int i = 0; i < 6; ++i) {
+    Seed(decoderTargets[i], 0, testing_support::SamplePictureFile(classes[i]));
+    Seed("fuzz_picture", i, Encode([&](OutStream& o) { WritePicture(o, Sample(classes[i])); }));
+  }
+  Seed("fuzz_decode_gif", 1, testing_support::EncodeGifFile(
+      {testing_support::MakeTestBitmap(8, 6), testing_support::MakeTestBitmap(8, 6)}, {100, 250}));
+
+  Seed("fuzz_string", 0, Encode([](OutStream& o) { WriteString(o, "abc"); }));
+  FontData font;
+  font.style = kFontBold | kFontItalic;
+  Seed("fuzz_font", 0, Encode([&](OutStream& o) { WriteFont(o, font); }));
+  TFxEffect effect;
+  effect.shadow.enabled = true;
+  effect.texture.picture = Sample(GraphicClass::Bitmap);
+  Seed("fuzz_effect", 0, Encode([&](OutStream& o) { WriteEffect(o, effect); }));
+  TFontLabels labels;
+  labels.Add("Title").effect = effect;
+  labels.Add("Body");
+  Seed("fuzz_font_labels", 0, Encode([&](OutStream& o) { WriteFontLabels(o, labels); }));
+
+  MenuItemData menu;
+  menu.caption = "Menu";
+  MenuItemData child;
+  child.caption = "Open";
+  child.hint = EncodeMenuItemAction({1, 1, "\\readme.txt", "", "", false});
+  child.items.push_back(MenuItemData{});
+  menu.items = {child, child};
+  Seed("fuzz_menu_item", 0, Encode([&](OutStream& o) { WriteMenuItem(o, menu); }));
+  const std::string hint = EncodeMenuItemAction({7, 3, "http://example.org", "", "", true});
+  Seed("fuzz_menu_item_action", 0, Bytes(hint.begin(), hint.end()));
+  return 0;
+}

@@ -1,0 +1,97 @@
+#include "app/startup_win32.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/startup_context.h"
+#include "editor/main_form_win32.h"
+#include "platform/error_reporter_win32.h"
+#include "platform/file_system_win32.h"
+#include "platform/message_loop_win32.h"
+#include "storage/project_loader.h"
+
+namespace plexara {
+namespace {
+
+std::vector<std::string> CommandLineArguments() {
+  std::vector<std::string> args;
+  for (int i = 0; i < __argc; ++i) args.emplace_back(__argv[i]);
+  return args;
+}
+
+void SetApplicationTitle(std::string_view title) { Context().applicationTitle = std::string(title); }
+
+// A running editor is found by its main window; it is raised and this start ends.
+bool RaiseRunningEditor() {
+  const std::string className(kMainFormClass), title(kEditorTitle);
+  HWND running = FindWindowA(className.c_str(), title.c_str());
+  if (running == nullptr) return false;
+  if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
+  SetForegroundWindow(running);
+  return true;
+}
+
+int RunEditor(const std::vector<std::string>& args, win32::Win32FileSystem& fileSystem) {
+  StartupContext& context = Context();
+  if (!SkipsSingleInstanceTest(args) && RaiseRunningEditor()) return 0;
+  context.editorMode = true;
+  context.projectRoot = EditorProjectRoot(context.exeFolder, fileSystem, [](const std::string& iniPath) {
+    return win32::ReadIniString(iniPath, std::string(kEditorIniSection), std::string(kEditorIniDefaultPathKey));
+  });
+  SetApplicationTitle(kEditorTitle);
+  TMainForm mainForm;
+  if (!mainForm.FormCreate()) return 1;
+  return win32::RunMessageLoop();
+}
+
+int RunPlayer(win32::Win32FileSystem& fileSystem, bool& ranMessageLoop) {
+  StartupContext& context = Context();
+  context.editorMode = false;
+  SetApplicationTitle(kPlayerTitle);
+  context.projectRoot = context.exeFolder;
+  context.sourceMode = ChooseSourceMode(context.projectRoot, fileSystem);
+  if (!LoadProject(context)) return 1;
+  // TODO: the start-up sequence and the page window come with the player's own work; a loaded
+  // project has nothing to show until then, so the run ends here as after a normal close.
+  ranMessageLoop = true;
+  return 0;
+}
+
+}  // namespace
+
+int RunApplication() {
+  win32::InstallWin32ErrorReporter();
+  StartupContext& context = Context();
+
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof(version);
+  if (!GetVersionExA(&version)) return 1;
+  context.layeredWindows = version.dwPlatformId > 1;  // the NT family
+
+  // The tooltip defaults, kept so a project without its own hint style can restore them.
+  context.defaultHintShowDelay = static_cast<int>(GetDoubleClickTime());
+  context.defaultHintHideDelay = context.defaultHintShowDelay * 10;
+  SetApplicationTitle(kEditorTitle);
+
+  const std::string exePath = win32::ExecutablePath();
+  context.exeFolder = ExeFolderFromPath(exePath);
+  context.editorTempFolder = context.exeFolder + std::string(kEditorTempFolderName);
+
+  win32::Win32FileSystem fileSystem;
+  int exitCode = 0;
+  bool ranMessageLoop = false;
+  if (IsEditorExecutable(exePath)) {
+    exitCode = RunEditor(CommandLineArguments(), fileSystem);
+    ranMessageLoop = true;
+  } else {
+    exitCode = RunPlayer(fileSystem, ranMessageLoop);
+  }
+  // A player that failed to load ends at once; temporary files of a failed unpack stay.
+  if (ranMessageLoop) context.tempCleanupList.Walk(fileSystem);
+  return exitCode;
+}
+
+}  // namespace plexara

@@ -1,0 +1,23 @@
+// The real file-system probe and remover behind the start-up decisions and the cleanup walk.
+#pragma once
+
+#include <string>
+
+#include "app/startup_context.h"
+
+namespace plexara::win32 {
+
+class Win32FileSystem final : public FileSystemProbe, public FileRemover {
+ public:
+  bool FileExists(const std::string& path) const override;
+  bool FolderExists(const std::string& path) const override;
+  bool RemoveFolder(const std::string& path) override;
+  bool RemoveFile(const std::string& path) override;
+};
+
+// GetModuleFileNameA of the running executable, whatever its length.
+std::string ExecutablePath();
+// GetPrivateProfileStringA with an empty default.
+std::string ReadIniString(const std::string& iniPath, const std::string& section, const std::string& key);
+
+}  // namespace plexara::win32

@@ -1,0 +1,12 @@
+// The one application message loop: dialog navigation for modeless dialogs and accelerators come
+// through here as the windows that need them arrive.
+#pragma once
+
+#include <windows.h>
+
+namespace plexara::win32 {
+
+// Runs until WM_QUIT; returns its exit code.
+int RunMessageLoop();
+
+}  // namespace plexara::win32
