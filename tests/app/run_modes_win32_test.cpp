@@ -97,11 +97,24 @@ TEST_F(RunModes, EditorNameShowsTheMainWindowOnceAndAnyOtherNameIsThePlayer) {
   }
 }
 
+TEST_F(RunModes, EditorProjectRootFromTheRealIniFile) {
+  win32::Win32FileSystem fileSystem;
+  auto readIni = [](const std::string& iniPath) {
+    return win32::ReadIniString(iniPath, std::string(kEditorIniSection), std::string(kEditorIniDefaultPathKey));
+  };
+  const std::string ini = folder_ + "\\Plexara.ini";
+  ASSERT_TRUE(WritePrivateProfileStringA("START", "Other", "x", ini.c_str()));
+  ASSERT_TRUE(CreateDirectoryA((folder_ + "\\CDROM").c_str(), nullptr));
+  EXPECT_EQ(EditorProjectRoot(folder_, fileSystem, readIni), folder_ + "\\CDROM");
+  ASSERT_TRUE(WritePrivateProfileStringA("START", "DefaultPath", "D:\\Discs\\Demo", ini.c_str()));
+  EXPECT_EQ(EditorProjectRoot(folder_, fileSystem, readIni), "D:\\Discs\\Demo");
+}
+
 TEST_F(RunModes, CleanupWalkRemovesContentsBeforeTheirFolders) {
   const std::string x = folder_ + "\\X";
   ASSERT_TRUE(CreateDirectoryA(x.c_str(), nullptr));
   ASSERT_TRUE(CreateDirectoryA((x + "\\sub").c_str(), nullptr));
-  for (const std::string file : {x + "\\a", x + "\\sub\\b"}) {
+  for (const std::string& file : {x + "\\a", x + "\\sub\\b"}) {
     HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     CloseHandle(h);

@@ -1,0 +1,63 @@
+// The table of picture codecs: one row per graphic class, in GraphicClass order, naming the tag
+// writers write and the format's sniffer and decoder. Lookups by class, by tag and by content all
+// go through this one table.
+#include "storage/codecs/picture_codec.h"
+
+#include <array>
+
+namespace plexara {
+namespace {
+
+constexpr std::array<PictureCodec, 6> kCodecs = {{
+    {GraphicClass::Bitmap, "TBitmap", SniffBmp, DecodeBmp},
+    {GraphicClass::Icon, "TIcon", SniffIco, DecodeIco},
+    {GraphicClass::Metafile, "TMetafile", SniffMetafile, DecodeMetafile},
+    {GraphicClass::Jpeg, "TJPEGImage", SniffJpeg, DecodeJpeg},
+    {GraphicClass::Gif, "TGIFImage", SniffGif, DecodeGif},
+    {GraphicClass::Png, "TPNGObject", SniffPng, DecodePng},
+}};
+
+constexpr bool TableFollowsClassOrder() {
+  for (std::size_t i = 0; i < kCodecs.size(); ++i) {
+    if (static_cast<std::size_t>(kCodecs[i].graphicClass) != i) return false;
+  }
+  return true;
+}
+static_assert(TableFollowsClassOrder(), "CodecFor indexes the table by GraphicClass");
+
+// Tags are ASCII class names; the comparison must not depend on the locale.
+constexpr char AsciiLower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::span<const PictureCodec> PictureCodecs() { return kCodecs; }
+
+const PictureCodec& CodecFor(GraphicClass graphicClass) {
+  return kCodecs[static_cast<std::size_t>(graphicClass)];
+}
+
+const PictureCodec* FindCodecByTag(std::string_view tag) {
+  for (const PictureCodec& codec : kCodecs) {
+    if (EqualsIgnoringAsciiCase(codec.tag, tag)) return &codec;
+  }
+  return nullptr;
+}
+
+const PictureCodec* SniffCodec(ByteSpan bytes) {
+  for (const PictureCodec& codec : kCodecs) {
+    if (codec.Sniff(bytes)) return &codec;
+  }
+  return nullptr;
+}
+
+}  // namespace plexara
