@@ -1,13 +1,4 @@
-# Cross-compiling for 32-bit Windows with MinGW-w64 (posix thread model, so std::thread and
-# std::mutex work; -static later keeps winpthread inside the executable).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
+# Cross-compiling for 32-bit Windows (the release build).
 set(PLEXARA_TRIPLE i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${PLEXARA_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${PLEXARA_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${PLEXARA_TRIPLE}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${PLEXARA_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
