@@ -44,3 +44,18 @@ if(NOT PLEXARA_FUZZ)
     target_link_libraries(plexara_gtest INTERFACE GTest::gtest GTest::gmock)
   endif()
 endif()
+
+# nlohmann/json (header only) for the readable JSON form of the records. MinGW must not search the
+# host's /usr/include, so it gets a folder holding only a link to the json headers.
+add_library(plexara_json INTERFACE)
+if(WIN32)
+  set(plexara_json_include "${CMAKE_BINARY_DIR}/json-include")
+  file(MAKE_DIRECTORY "${plexara_json_include}")
+  if(NOT EXISTS "${plexara_json_include}/nlohmann")
+    file(CREATE_LINK /usr/include/nlohmann "${plexara_json_include}/nlohmann" SYMBOLIC)
+  endif()
+  target_include_directories(plexara_json SYSTEM INTERFACE "${plexara_json_include}")
+else()
+  find_package(nlohmann_json REQUIRED)
+  target_link_libraries(plexara_json INTERFACE nlohmann_json::nlohmann_json)
+endif()

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "silent_reporter.h"
+#include "storage/action_record.h"
+#include "storage/action_targets.h"
+#include "slideshow/slide_show_config.h"
 #include "storage/primitives.h"
 #include "support/picture_fixtures.h"
 
@@ -75,5 +78,33 @@ int main(int argc, char** argv) {
   Seed("fuzz_menu_item", 0, Encode([&](OutStream& o) { WriteMenuItem(o, menu); }));
   const std::string hint = EncodeMenuItemAction({7, 3, "http://example.org", "", "", true});
   Seed("fuzz_menu_item_action", 0, Bytes(hint.begin(), hint.end()));
+
+  TSlideSettings slide;
+  slide.style = 42;
+  slide.fileName = "b.png";
+  Seed("fuzz_slide_show_config", 0, Encode([&](OutStream& o) { WriteSlideShowConfig(o, {slide, TSlideSettings{}}); }));
+
+  TCommand command;
+  command.actionKind = kActionOpenRunFile;
+  command.actionTarget = "\\setup.exe";
+  command.name = "Button1";
+  command.comment = "Two\r\nlines";
+  command.selectRunFile = "\\run.exe";
+  command.groupName = "Group";
+  command.visible = false;
+  Seed("fuzz_action_record", 0, Encode([&](OutStream& o) { WriteActionRecord(o, command); }));
+  RunListSettings runList;
+  runList.entries = {{"\\a.exe", "/q", "\\", true}, {"\\b.txt", "", "", false}};
+  ShowHideSettings showHide;
+  showHide.sections[kShowGroups] = {"A", "B"};
+  showHide.sections[kDisableObjects] = {"Button1"};
+  ActionGroupSettings group;
+  group.actions = {{kActionOpenRunFile, 1, runList.Encode(), "", "", true},
+                   {kActionLaunchSlideShow, 1, SlideShowSettings().Encode(), "", "", false},
+                   {kActionShowHideObjects, 1, showHide.Encode(), "", "", false}};
+  const std::string targets[] = {runList.Encode(), SlideShowSettings().Encode(), CopyFileSettings().Encode(),
+                                 LoadFileSettings{"Image1", "\\a.png"}.Encode(), showHide.Encode(),
+                                 group.Encode()};
+  for (int i = 0; i < 6; ++i) Seed("fuzz_action_targets", i, Bytes(targets[i].begin(), targets[i].end()));
   return 0;
 }

@@ -1,0 +1,36 @@
+// The kind-specific records of the 27 object kinds as one variant, indexed by the kind code, and
+// the dispatch the page codec uses to read, write, dump and build whichever record an object has.
+#pragma once
+
+#include <cstdint>
+#include <variant>
+
+#include "objects/button_records.h"
+#include "objects/form_input_records.h"
+#include "objects/kind_table.h"
+#include "objects/list_records.h"
+#include "objects/media_records.h"
+#include "objects/shape_record.h"
+#include "objects/text_records.h"
+#include "slideshow/slide_show_record.h"
+#include "storage/record_fields.h"
+
+namespace plexara {
+
+using KindRecord =
+    std::variant<ButtonRecord, ImageButtonRecord, ImageRecord, LabelRecord, LinkRecord, FadeLabelRecord,
+                 TextRecord, ScrollTextRecord, TextBoxRecord, RichTextRecord, AviRecord, ExplorerRecord,
+                 MediaPlayerRecord, SlideShowRecord, EditRecord, RadioButtonRecord, CheckBoxRecord,
+                 SimpleTextRecord, FlashRecord, ShapeRecord, ListBoxRecord, DropDownListRecord, ListViewRecord,
+                 TreeViewRecord, ShellComboBoxRecord, ShellTreeViewRecord, ShellListViewRecord>;
+
+static_assert(std::variant_size_v<KindRecord> == kObjectKindCount);
+
+// The record of a new object of that kind (codes 0..26).
+KindRecord MakeKindRecord(int kind);
+// The kind code of the record held.
+inline std::uint8_t KindOf(const KindRecord& record) { return static_cast<std::uint8_t>(record.index()); }
+// Visits the record held, with the kind's own report code for its scalar fields.
+void VisitKindRecord(FieldVisitor& v, KindRecord& record);
+
+}  // namespace plexara

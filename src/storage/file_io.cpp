@@ -1,0 +1,39 @@
+#include "storage/file_io.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+namespace plexara {
+
+Result<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return MakeError("cannot open " + path);
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (file.bad()) return MakeError("cannot read " + path);
+  return bytes;
+}
+
+Result<void> ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  const std::string temporary = path + ".saving";
+  {
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    if (!file) return MakeError("cannot create " + temporary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.flush();
+    if (!file) {
+      file.close();
+      std::remove(temporary.c_str());
+      return MakeError("cannot write " + temporary);
+    }
+  }
+  // Renaming over an existing file fails on Windows, so the old file goes first; if the rename
+  // then fails the complete new contents still sit in the temporary file.
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::remove(path.c_str());
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) return MakeError("cannot replace " + path);
+  }
+  return Ok{};
+}
+
+}  // namespace plexara
