@@ -10,6 +10,8 @@
 #include "storage/action_record.h"
 #include "storage/action_targets.h"
 #include "slideshow/slide_show_config.h"
+#include "objects/kind_table.h"
+#include "storage/page_file.h"
 #include "storage/primitives.h"
 #include "support/picture_fixtures.h"
 
@@ -106,5 +108,20 @@ int main(int argc, char** argv) {
                                  LoadFileSettings{"Image1", "\\a.png"}.Encode(), showHide.Encode(),
                                  group.Encode()};
   for (int i = 0; i < 6; ++i) Seed("fuzz_action_targets", i, Bytes(targets[i].begin(), targets[i].end()));
+
+  // A page holding one new object of every kind, and each object alone as an object file.
+  PageData page;
+  page.pageName = "Seeds";
+  page.menuBar.push_back(menu);
+  for (int kind = 0; kind < kObjectKindCount; ++kind) {
+    std::vector<std::string> names;
+    for (const auto& existing : page.objects) names.push_back(existing.command.name);
+    ObjectData object;
+    object.record = MakeKindRecord(kind);
+    object.command = NewObjectCommand(names, kind);
+    Seed("fuzz_object_file", kind, Encode([&](OutStream& o) { WriteObjectEnvelope(o, object); }));
+    page.objects.push_back(std::move(object));
+  }
+  Seed("fuzz_page_file", 0, Encode([&](OutStream& o) { WritePage(o, page); }));
   return 0;
 }

@@ -43,12 +43,6 @@ void GraphicComment(FieldVisitor& v, const TCommand& command, Picture& picture) 
   if (!command.commentPack.empty()) v.Picture("GraphicComment", picture);
 }
 
-void VisitObjectBody(FieldVisitor& v, ObjectData& object) {
-  v.Command("command", object.command);
-  VisitKindRecord(v, object.record);
-  GraphicComment(v, object.command, object.graphicComment);
-}
-
 void ReadEnvelope(BinaryReadVisitor& v, ObjectData& object) {
   std::uint8_t first = 0;
   v.Byte("version", first);

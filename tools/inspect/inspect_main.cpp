@@ -6,9 +6,20 @@
 #include <sstream>
 
 #include "inspect/inspect.h"
+#include "storage/error_report.h"
 #include "storage/file_io.h"
 
 namespace {
+
+// Reading tries more than one record type, so the readers' own reports are kept, not printed;
+// the last one explains a file that fits none.
+class KeptReports final : public plexara::ErrorReporter {
+ public:
+  void ShowErrorMessage(std::string_view text, std::string_view) override { last = std::string(text); }
+  unsigned long LastErrorCode() override { return 0; }
+  std::string SystemErrorMessage(unsigned long) override { return "The data ended or did not fit"; }
+  std::string last;
+};
 
 int Usage() {
   std::fprintf(stderr,
@@ -28,11 +39,16 @@ int main(int argc, char** argv) {
   using namespace plexara;
   if (argc < 2) return Usage();
   const std::string command = argv[1];
+  KeptReports reports;
+  SetErrorReporter(&reports);
   if (command == "dump" && argc == 3) {
     auto bytes = ReadWholeFile(argv[2]);
     if (!bytes.ok()) return Fail(bytes.error().message);
     auto json = inspect::DumpFile(bytes.value());
-    if (!json.ok()) return Fail(std::string(argv[2]) + ": " + json.error().message);
+    if (!json.ok()) {
+      return Fail(std::string(argv[2]) + ": " + json.error().message +
+                  (reports.last.empty() ? std::string() : " (" + reports.last + ")"));
+    }
     std::cout << json.value().dump(2) << "\n";
     return std::cout ? 0 : 1;
   }
