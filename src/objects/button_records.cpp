@@ -11,7 +11,7 @@ constexpr std::string_view kImageLayoutNames[] = {"Left", "Top", "Right", "Botto
 }  // namespace
 
 void VisitFields(FieldVisitor& v, ButtonRecord& r) {
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Caption", r.caption);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);

@@ -33,7 +33,7 @@ void VisitFields(FieldVisitor& v, EditRecord& r) {
   v.Int32("MaxLength", r.maxLength);
   v.Byte("PasswordChar", r.passwordChar);
   v.Int32("TabOrder", r.tabOrder);
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
   v.Int32("AllowRetry", r.allowRetry);
@@ -51,7 +51,7 @@ void VisitFields(FieldVisitor& v, ChoiceInputRecord& r) {
   v.String("Caption", r.caption);
   v.Bool("Checked", r.checked);
   v.Color("Color", r.color);
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
   v.Int32("TabOrder", r.tabOrder);

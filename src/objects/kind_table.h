@@ -108,20 +108,6 @@ inline constexpr ColorRef kColorSystemButtonFace = static_cast<ColorRef>(0x80000
 // Field helpers for widths the visitor carries through a wider or unsigned slot. The bits on disk
 // are exactly the field's own; only the JSON form shows the carrying slot's value.
 
-// A signed 16-bit field (cursor identifiers, row pitch).
-inline void Int16Field(FieldVisitor& v, std::string_view name, std::int16_t& value) {
-  auto bits = static_cast<std::uint16_t>(value);
-  v.UInt16(name, bits);
-  if (v.reading() && v.ok()) value = static_cast<std::int16_t>(bits);
-}
-
-// An unsigned 32-bit field (delays in milliseconds).
-inline void UInt32Field(FieldVisitor& v, std::string_view name, std::uint32_t& value) {
-  auto bits = static_cast<std::int32_t>(value);
-  v.Int32(name, bits);
-  if (v.reading() && v.ok()) value = static_cast<std::uint32_t>(bits);
-}
-
 // An unsigned 16-bit value stored in a 32-bit field; readers keep the low 16 bits, as the control
 // property that receives it is 16 bits wide.
 inline void UInt16In32Field(FieldVisitor& v, std::string_view name, std::uint16_t& value) {

@@ -72,7 +72,7 @@ void VisitFields(FieldVisitor& v, TListViewColumn& column) {
 }
 
 void VisitFields(FieldVisitor& v, ListBoxRecord& r) {
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
   v.Enum("Border", r.border, kListBorderNames);
@@ -86,7 +86,7 @@ void VisitFields(FieldVisitor& v, ListBoxRecord& r) {
 }
 
 void VisitFields(FieldVisitor& v, DropDownListRecord& r) {
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
   v.Color("Color", r.color);
@@ -100,7 +100,7 @@ void VisitFields(FieldVisitor& v, DropDownListRecord& r) {
 }
 
 void VisitFields(FieldVisitor& v, ListViewRecord& r) {
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
   v.Enum("Border", r.border, kListBorderNames);
@@ -126,7 +126,7 @@ void VisitFields(FieldVisitor& v, ListViewRecord& r) {
 }
 
 void VisitFields(FieldVisitor& v, TreeViewRecord& r) {
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
   v.Enum("Border", r.border, kListBorderNames);
@@ -142,7 +142,7 @@ void VisitFields(FieldVisitor& v, TreeViewRecord& r) {
 }
 
 void VisitFields(FieldVisitor& v, ShellComboBoxRecord& r) {
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
   v.Color("Color", r.color);
@@ -153,7 +153,7 @@ void VisitFields(FieldVisitor& v, ShellComboBoxRecord& r) {
 }
 
 void VisitFields(FieldVisitor& v, ShellTreeViewRecord& r) {
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
   v.Enum("Border", r.border, kListBorderNames);
@@ -165,7 +165,7 @@ void VisitFields(FieldVisitor& v, ShellTreeViewRecord& r) {
 }
 
 void VisitFields(FieldVisitor& v, ShellListViewRecord& r) {
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
   v.Enum("Border", r.border, kListBorderNames);

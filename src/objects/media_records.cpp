@@ -39,7 +39,7 @@ void VisitTextBox(FieldVisitor& v, TextBoxFields& r, Content&& content) {
   content();
   v.Enum("ScrollBar", r.scrollBar, kScrollBarNames);
   v.Bool("WordWrap", r.wordWrap);
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
   VisitBounds(v, r.left, r.top, r.width, r.height);
@@ -68,7 +68,7 @@ void VisitFields(FieldVisitor& v, RichTextRecord& r) {
 }
 
 void VisitFields(FieldVisitor& v, AviRecord& r) {
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.String("FileName", r.fileName);
   VisitBounds(v, r.left, r.top, r.width, r.height);
@@ -76,7 +76,7 @@ void VisitFields(FieldVisitor& v, AviRecord& r) {
 
 void VisitFields(FieldVisitor& v, ExplorerRecord& r) {
   v.Enum("align", r.align, kControlAlignNames);
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Enum("ExplorerType", r.explorerType, kExplorerTypeNames);
   v.String("Location", r.location);
@@ -96,7 +96,7 @@ void VisitFields(FieldVisitor& v, MediaPlayerRecord& r) {
 }
 
 void VisitFields(FieldVisitor& v, FlashRecord& r) {
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Enum("align", r.align, kControlAlignNames);
   v.Bool("Loop", r.loop);

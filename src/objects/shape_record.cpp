@@ -4,7 +4,7 @@
 namespace plexara {
 
 void VisitFields(FieldVisitor& v, ShapeRecord& r) {
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Enum("Align", r.align, kControlAlignNames);
   v.Color("FillColor", r.fillColor);

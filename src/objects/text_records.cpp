@@ -25,7 +25,7 @@ void VisitLabelLook(FieldVisitor& v, LabelRecord& r) {
 
 // The fields after the look(s) of Label and Link.
 void VisitLabelTail(FieldVisitor& v, LabelRecord& r) {
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Caption", r.caption);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
@@ -63,7 +63,7 @@ void VisitFields(FieldVisitor& v, LinkRecord& r) {
   v.Enum("hot BackImageStyle", r.hotBackImageStyle, kBackImageStyleNames);
   v.Color("FontColor (hot font colour)", r.fontColor);
   v.Bool("Fade", r.fade);
-  UInt32Field(v, "FadeDelay", r.fadeDelay);
+  v.UInt32("FadeDelay", r.fadeDelay);
   v.Bool("hot Transparent", r.hotTransparent);
   v.Bool("UnderLine", r.underLine);
   v.String("URL", r.url);
@@ -87,10 +87,10 @@ void VisitFields(FieldVisitor& v, FadeLabelRecord& r) {
   v.Bool("Transparent", r.transparent);
   v.FontLabels("font labels", r.fontLabels);
   v.Int32("RepeatCount", r.repeatCount);
-  UInt32Field(v, "FadeDelay", r.fadeDelay);
+  v.UInt32("FadeDelay", r.fadeDelay);
   v.Enum("Layout", r.layout, kTextLayoutNames);
-  UInt32Field(v, "LineDelay", r.lineDelay);
-  Int16Field(v, "cursor", r.cursor);
+  v.UInt32("LineDelay", r.lineDelay);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
   v.Int32("Left", r.left);
@@ -111,11 +111,11 @@ void VisitFields(FieldVisitor& v, TextRecord& r) {
   v.Enum("label effect", r.labelEffect, kLabelEffectNames);
   v.String("Text (lines)", r.text);
   v.Enum("quality", r.quality, kQualityNames);
-  Int16Field(v, "RowPitch", r.rowPitch);
+  v.Int16("RowPitch", r.rowPitch);
   v.Bool("Transparent", r.transparent);
   v.Bool("WordWrap", r.wordWrap);
   v.FontLabels("font labels", r.fontLabels);
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
   v.Int32("Left", r.left);
@@ -139,7 +139,7 @@ void VisitFields(FieldVisitor& v, ScrollTextRecord& r) {
   v.Enum("label effect", r.labelEffect, kLabelEffectNames);
   v.String("Text (lines)", r.text);
   v.Enum("quality", r.quality, kQualityNames);
-  Int16Field(v, "RowPitch", r.rowPitch);
+  v.Int16("RowPitch", r.rowPitch);
   v.Int32("TailSpace", r.tailSpace);
   // The flag is the slot's first byte; writers zero the three filler bytes, readers ignore them.
   std::int32_t wordWrapSlot = r.wordWrap ? 1 : 0;
@@ -150,7 +150,7 @@ void VisitFields(FieldVisitor& v, ScrollTextRecord& r) {
   UInt16In32Field(v, "RepeatDelay", r.repeatDelay);
   UInt16In32Field(v, "ScrollDelay", r.scrollDelay);
   v.Int32("ScrollStep", r.scrollStep);
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Int32("Left", r.left);
   v.Int32("Top", r.top);
@@ -159,7 +159,7 @@ void VisitFields(FieldVisitor& v, ScrollTextRecord& r) {
 }
 
 void VisitFields(FieldVisitor& v, SimpleTextRecord& r) {
-  Int16Field(v, "cursor", r.cursor);
+  v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.String("Caption", r.caption);
   v.Enum("Align", r.align, kControlAlignNames);

@@ -198,6 +198,8 @@ void JsonWriteVisitor::Byte(std::string_view name, std::uint8_t& value) { Top()[
 void JsonWriteVisitor::Bool(std::string_view name, bool& value) { Top()[std::string(name)] = value; }
 void JsonWriteVisitor::UInt16(std::string_view name, std::uint16_t& value) { Top()[std::string(name)] = value; }
 void JsonWriteVisitor::Int32(std::string_view name, std::int32_t& value) { Top()[std::string(name)] = value; }
+void JsonWriteVisitor::Int16(std::string_view name, std::int16_t& value) { Top()[std::string(name)] = value; }
+void JsonWriteVisitor::UInt32(std::string_view name, std::uint32_t& value) { Top()[std::string(name)] = value; }
 void JsonWriteVisitor::Color(std::string_view name, ColorRef& value) { Top()[std::string(name)] = value; }
 
 void JsonWriteVisitor::Enum(std::string_view name, std::uint8_t& value, std::span<const std::string_view> names) {
@@ -334,6 +336,16 @@ void JsonReadVisitor::UInt16(std::string_view name, std::uint16_t& value) {
 void JsonReadVisitor::Int32(std::string_view name, std::int32_t& value) {
   const auto v = Integer(name, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
   if (ok_) value = static_cast<std::int32_t>(v);
+}
+
+void JsonReadVisitor::Int16(std::string_view name, std::int16_t& value) {
+  const auto v = Integer(name, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max());
+  if (ok_) value = static_cast<std::int16_t>(v);
+}
+
+void JsonReadVisitor::UInt32(std::string_view name, std::uint32_t& value) {
+  const auto v = Integer(name, 0, std::numeric_limits<std::uint32_t>::max());
+  if (ok_) value = static_cast<std::uint32_t>(v);
 }
 
 void JsonReadVisitor::Color(std::string_view name, ColorRef& value) {

@@ -26,6 +26,8 @@ class JsonWriteVisitor final : public FieldVisitor {
   void Bool(std::string_view name, bool& value) override;
   void UInt16(std::string_view name, std::uint16_t& value) override;
   void Int32(std::string_view name, std::int32_t& value) override;
+  void Int16(std::string_view name, std::int16_t& value) override;
+  void UInt32(std::string_view name, std::uint32_t& value) override;
   void Color(std::string_view name, ColorRef& value) override;
   void Enum(std::string_view name, std::uint8_t& value, std::span<const std::string_view> names) override;
   void String(std::string_view name, std::string& value) override;
@@ -62,6 +64,8 @@ class JsonReadVisitor final : public FieldVisitor {
   void Bool(std::string_view name, bool& value) override;
   void UInt16(std::string_view name, std::uint16_t& value) override;
   void Int32(std::string_view name, std::int32_t& value) override;
+  void Int16(std::string_view name, std::int16_t& value) override;
+  void UInt32(std::string_view name, std::uint32_t& value) override;
   void Color(std::string_view name, ColorRef& value) override;
   void Enum(std::string_view name, std::uint8_t& value, std::span<const std::string_view> names) override;
   void String(std::string_view name, std::string& value) override;

@@ -42,6 +42,18 @@ class FieldVisitor {
   virtual void Bool(std::string_view name, bool& value) = 0;
   virtual void UInt16(std::string_view name, std::uint16_t& value) = 0;
   virtual void Int32(std::string_view name, std::int32_t& value) = 0;
+  // Signed 16-bit and unsigned 32-bit fields: the same bytes as UInt16 and Int32; the readable
+  // form shows their real values.
+  virtual void Int16(std::string_view name, std::int16_t& value) {
+    auto bits = static_cast<std::uint16_t>(value);
+    UInt16(name, bits);
+    if (reading() && ok_) value = static_cast<std::int16_t>(bits);
+  }
+  virtual void UInt32(std::string_view name, std::uint32_t& value) {
+    auto bits = static_cast<std::int32_t>(value);
+    Int32(name, bits);
+    if (reading() && ok_) value = static_cast<std::uint32_t>(bits);
+  }
   // A platform colour value (an int32 in the file).
   virtual void Color(std::string_view name, ColorRef& value) = 0;
   // An enumeration stored as one byte; names[i] is the name of ordinal i (JSON adds it as
