@@ -6,41 +6,22 @@
 
 #include "storage/binary_fields.h"
 #include "storage/primitives.h"
-#include "support/picture_fixtures.h"
+#include "support/record_test_helpers.h"
 #include "support/stream_helpers.h"
 
 namespace plexara {
 namespace {
 
-using testing_support::Encode;
+using testing_support::Cat;
+using testing_support::FontBytes;
+using testing_support::I32;
+using testing_support::NamedFont;
+using testing_support::Pic;
+using testing_support::SamplePicture;
+using testing_support::Str;
+using testing_support::U8;
+using testing_support::Written;
 using Bytes = testing_support::Bytes;
-
-Bytes U8(int v) { return Encode([&](OutStream& o) { WriteByte(o, static_cast<std::uint8_t>(v)); }); }
-Bytes I32(int v) { return Encode([&](OutStream& o) { WriteInt32(o, v); }); }
-Bytes Str(std::string_view s) { return Encode([&](OutStream& o) { WriteString(o, s); }); }
-Bytes FontBytes(const FontData& f) { return Encode([&](OutStream& o) { WriteFont(o, f); }); }
-Bytes Pic(const Picture& p) { return Encode([&](OutStream& o) { WritePicture(o, p); }); }
-Bytes Cat(std::initializer_list<Bytes> parts) {
-  Bytes all;
-  for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
-template <typename R>
-Bytes Written(const R& record) {
-  return Encode([&](OutStream& o) { EXPECT_TRUE(WriteRecord(o, record, R::kWriteCode)); });
-}
-
-FontData NamedFont(const char* name) {
-  FontData font;
-  font.name = name;
-  return font;
-}
-
-Picture SamplePicture(GraphicClass graphicClass) {
-  auto picture = Picture::FromPayload(graphicClass, testing_support::SamplePictureFile(graphicClass));
-  EXPECT_TRUE(picture.ok());
-  return picture.ok() ? picture.value() : Picture();
-}
 
 TEST(ButtonRecords, ButtonLayoutByteForByte) {
   ButtonRecord r;

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 
 #include "storage/binary_fields.h"
+#include "support/record_test_helpers.h"
 #include "support/recording_reporter.h"
 #include "support/stream_helpers.h"
 
@@ -15,8 +15,10 @@ namespace plexara {
 namespace {
 
 using testing_support::BytesOf;
+using testing_support::ExpectEveryCutFailsOnceWithCodeIn;
 using testing_support::Recorder;
 using testing_support::ScopedRecording;
+using testing_support::Written;
 using Bytes = testing_support::Bytes;
 
 FontData SampleFont() {
@@ -77,13 +79,6 @@ Choice SampleChoice() {
   r.width = 150;
   r.height = 19;
   return r;
-}
-
-template <typename Record>
-Bytes Written(const Record& record) {
-  MemoryOutStream out;
-  EXPECT_TRUE(WriteRecord(out, record, Record::kWriteCode));
-  return out.TakeBytes();
 }
 
 // Write, read into a new object, compare, and write again to the same bytes.
@@ -224,17 +219,7 @@ TEST(FormInputRecords, EveryTruncationFailsWithOneReport) {
   };
   for (const auto& c : cases) {
     // The kind's own code, or the string or font codec that met the end.
-    const std::vector<int> codes = {c.ownCode, 1054, 1052};
-    for (std::size_t length = 0; length < c.bytes.size(); ++length) {
-      ScopedRecording recording;
-      MemoryInStream in(std::span(c.bytes.data(), length));
-      EXPECT_FALSE(c.read(in)) << c.name << " cut at " << length;
-      ASSERT_EQ(Recorder().boxes.size(), 1u) << c.name << " cut at " << length;
-      const std::string& text = Recorder().boxes[0].text;
-      EXPECT_TRUE(std::any_of(codes.begin(), codes.end(), [&](int code) {
-        return text.find("/" + std::to_string(code) + ")") != std::string::npos;
-      })) << c.name << " cut at " << length << ": " << text;
-    }
+    ASSERT_NO_FATAL_FAILURE(ExpectEveryCutFailsOnceWithCodeIn(c.bytes, c.read, {c.ownCode, 1054, 1052}, c.name));
     // A cut inside the first scalar is the kind's own failure.
     ScopedRecording recording;
     MemoryInStream in(std::span(c.bytes.data(), std::size_t{0}));

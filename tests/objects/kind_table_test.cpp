@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,15 +13,19 @@
 #include "objects/shape_record.h"
 #include "objects/text_records.h"
 #include "storage/binary_fields.h"
-#include "support/picture_fixtures.h"
+#include "support/record_test_helpers.h"
 #include "support/recording_reporter.h"
 #include "support/stream_helpers.h"
 
 namespace plexara {
 namespace {
 
+using testing_support::CodeInText;
 using testing_support::Encode;
+using testing_support::ExpectEveryCutFailsOnce;
+using testing_support::ExpectEveryLimitFailsOnce;
 using testing_support::Recorder;
+using testing_support::SamplePicture;
 using testing_support::ScopedRecording;
 using Bytes = testing_support::Bytes;
 
@@ -134,12 +137,6 @@ TEST(KindTable, NewObjectCommandHasTheDefaultsAndTheName) {
 }
 
 // ---- every kind record ----
-
-Picture SamplePicture(GraphicClass graphicClass) {
-  auto picture = Picture::FromPayload(graphicClass, testing_support::SamplePictureFile(graphicClass));
-  EXPECT_TRUE(picture.ok());
-  return picture.ok() ? picture.value() : Picture();
-}
 
 FontData SampleFont(const char* name, int size) {
   FontData font;
@@ -414,31 +411,6 @@ ShapeRecord Sample() {
   return r;
 }
 
-// An output that takes only the first `limit` bytes, like a full disk.
-class LimitedOutStream final : public OutStream {
- public:
-  explicit LimitedOutStream(std::size_t limit) : limit_(limit) {}
-  bool Write(const void*, std::size_t size) override {
-    if (position_ + size > limit_) return false;
-    position_ += size;
-    return true;
-  }
-  std::uint64_t Position() const override { return position_; }
-  bool Seek(std::uint64_t position) override {
-    position_ = static_cast<std::size_t>(position);
-    return true;
-  }
-
- private:
-  std::size_t limit_;
-  std::size_t position_ = 0;
-};
-
-int ReportedCode(const std::string& text) {
-  const std::size_t slash = text.rfind('/');
-  return slash == std::string::npos ? 0 : std::atoi(text.c_str() + slash + 1);
-}
-
 template <typename R>
 class KindRecords : public ::testing::Test {};
 using AllKindRecords = ::testing::Types<LabelRecord, LinkRecord, FadeLabelRecord, TextRecord, ScrollTextRecord,
@@ -463,16 +435,18 @@ TYPED_TEST(KindRecords, EveryTruncationFailsWithOneReport) {
   const std::set<int> nestedCodes = {1052, 1054, 1056, 1058, 1060};
   const Bytes bytes = Encode([](OutStream& out) { WriteRecord(out, Sample<TypeParam>(), TypeParam::kWriteCode); });
   bool ownCodeSeen = false;
-  for (std::size_t length = 0; length < bytes.size(); ++length) {
-    ScopedRecording recording;
-    MemoryInStream in(std::span(bytes.data(), length));
-    TypeParam record;
-    EXPECT_FALSE(ReadRecord(in, record, TypeParam::kReadCode)) << "cut at " << length;
-    ASSERT_EQ(Recorder().boxes.size(), 1u) << "cut at " << length;
-    const int code = ReportedCode(Recorder().boxes[0].text);
-    ownCodeSeen = ownCodeSeen || code == TypeParam::kReadCode;
-    EXPECT_TRUE(code == TypeParam::kReadCode || nestedCodes.count(code) == 1) << "cut at " << length << ": " << code;
-  }
+  ASSERT_NO_FATAL_FAILURE(ExpectEveryCutFailsOnce(
+      bytes,
+      [](InStream& in) {
+        TypeParam record;
+        return ReadRecord(in, record, TypeParam::kReadCode);
+      },
+      [&](std::size_t length, const std::string& text) {
+        const int code = CodeInText(text);
+        ownCodeSeen = ownCodeSeen || code == TypeParam::kReadCode;
+        EXPECT_TRUE(code == TypeParam::kReadCode || nestedCodes.count(code) == 1)
+            << "cut at " << length << ": " << code;
+      }));
   EXPECT_TRUE(ownCodeSeen);
 }
 
@@ -481,15 +455,14 @@ TYPED_TEST(KindRecords, RefusedWritesFailWithOneReport) {
   const TypeParam sample = Sample<TypeParam>();
   const std::size_t size = Encode([&](OutStream& out) { WriteRecord(out, sample, TypeParam::kWriteCode); }).size();
   bool ownCodeSeen = false;
-  for (std::size_t limit = 0; limit < size; ++limit) {
-    ScopedRecording recording;
-    LimitedOutStream out(limit);
-    EXPECT_FALSE(WriteRecord(out, sample, TypeParam::kWriteCode)) << "limit " << limit;
-    ASSERT_EQ(Recorder().boxes.size(), 1u) << "limit " << limit;
-    const int code = ReportedCode(Recorder().boxes[0].text);
-    ownCodeSeen = ownCodeSeen || code == TypeParam::kWriteCode;
-    EXPECT_TRUE(code == TypeParam::kWriteCode || nestedCodes.count(code) == 1) << "limit " << limit << ": " << code;
-  }
+  ASSERT_NO_FATAL_FAILURE(ExpectEveryLimitFailsOnce(
+      size, [&](OutStream& out) { return WriteRecord(out, sample, TypeParam::kWriteCode); },
+      [&](std::size_t limit, const std::string& text) {
+        const int code = CodeInText(text);
+        ownCodeSeen = ownCodeSeen || code == TypeParam::kWriteCode;
+        EXPECT_TRUE(code == TypeParam::kWriteCode || nestedCodes.count(code) == 1)
+            << "limit " << limit << ": " << code;
+      }));
   EXPECT_TRUE(ownCodeSeen);
 }
 

@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <set>
 #include <type_traits>
 
 #include "storage/binary_fields.h"
 #include "storage/primitives.h"
 #include "support/picture_fixtures.h"
+#include "support/record_test_helpers.h"
 #include "support/recording_reporter.h"
 #include "support/stream_helpers.h"
 
@@ -21,32 +21,14 @@ namespace {
 
 using testing_support::BytesOf;
 using testing_support::Encode;
+using testing_support::ExpectEveryCutFailsOnceWithCodeIn;
+using testing_support::ExpectExactRoundTrip;
+using testing_support::ExpectLastByteFailuresReport;
 using testing_support::Recorder;
+using testing_support::ReportedCode;
 using testing_support::ScopedRecording;
+using testing_support::Written;
 using Bytes = testing_support::Bytes;
-
-// Accepts the first `limit` bytes, then refuses.
-class LimitedOutStream final : public OutStream {
- public:
-  explicit LimitedOutStream(std::size_t limit) : limit_(limit) {}
-  bool Write(const void* src, std::size_t size) override {
-    if (inner_.Position() + size > limit_) return false;
-    return inner_.Write(src, size);
-  }
-  std::uint64_t Position() const override { return inner_.Position(); }
-  bool Seek(std::uint64_t position) override { return inner_.Seek(position); }
-
- private:
-  MemoryOutStream inner_;
-  std::size_t limit_;
-};
-
-int ReportedCode() {
-  if (Recorder().boxes.size() != 1) return -1;
-  const std::string& text = Recorder().boxes[0].text;
-  const auto slash = text.find('/');
-  return slash == std::string::npos ? -1 : std::atoi(text.c_str() + slash + 1);
-}
 
 Picture SmallPicture(int size) { return Picture::FromBitmap(testing_support::MakeTestBitmap(size, size)); }
 
@@ -246,11 +228,6 @@ KindCodes ExpectedCodes(ShellTreeViewRecord) { return {25, 1110, 1111}; }
 KindCodes ExpectedCodes(ShellListViewRecord) { return {26, 1098, 1099}; }
 
 template <typename Record>
-Bytes EncodeRecord(const Record& record) {
-  return Encode([&](OutStream& out) { EXPECT_TRUE(WriteRecord(out, record, Record::kWriteCode)); });
-}
-
-template <typename Record>
 class ListRecordTest : public ::testing::Test {};
 using ListRecordTypes = ::testing::Types<ListBoxRecord, DropDownListRecord, ListViewRecord, TreeViewRecord,
                                          ShellComboBoxRecord, ShellTreeViewRecord, ShellListViewRecord>;
@@ -260,45 +237,24 @@ TYPED_TEST(ListRecordTest, NonDefaultValuesRoundTripExactly) {
   ScopedRecording recording;
   const TypeParam original = Sample(TypeParam{});
   ASSERT_NE(original, TypeParam{});
-  const Bytes bytes = EncodeRecord(original);
-  MemoryInStream in(bytes);
-  TypeParam read;
-  ASSERT_TRUE(ReadRecord(in, read, TypeParam::kReadCode));
-  EXPECT_EQ(in.Remaining(), 0u);
-  EXPECT_EQ(read, original);
-  EXPECT_EQ(EncodeRecord(read), bytes);
-  EXPECT_TRUE(Recorder().boxes.empty());
+  ExpectExactRoundTrip(original);
 }
 
 TYPED_TEST(ListRecordTest, DamageFailsOnceWithTheFailingRecordsCode) {
   const KindCodes expected = ExpectedCodes(TypeParam{});
   ASSERT_EQ(TypeParam::kKind, expected.kind);
-  const Bytes bytes = EncodeRecord(Sample(TypeParam{}));
+  const Bytes bytes = Written(Sample(TypeParam{}));
   // The record's own scalars, the primitives and the nested item, column and node records.
   // font, string, picture, action record, item, column, tree node
   const std::set<int> known = {expected.read, 1052, 1054, 1056, 1080, 1113, 1115, 1091};
-  for (std::size_t length = 0; length < bytes.size(); ++length) {
-    ScopedRecording recording;
-    MemoryInStream in(std::span(bytes.data(), length));
-    TypeParam read;
-    EXPECT_FALSE(ReadRecord(in, read, TypeParam::kReadCode)) << "cut at " << length;
-    ASSERT_EQ(Recorder().boxes.size(), 1u) << "cut at " << length;
-    EXPECT_TRUE(known.count(ReportedCode())) << "cut at " << length << ": " << Recorder().boxes[0].text;
-  }
-  {
-    // The bounds close every record, so a cut there is the record's own failure.
-    ScopedRecording recording;
-    MemoryInStream in(std::span(bytes.data(), bytes.size() - 1));
-    TypeParam read;
-    ReadRecord(in, read, TypeParam::kReadCode);
-    EXPECT_EQ(ReportedCode(), expected.read);
-  }
-  {
-    ScopedRecording recording;
-    LimitedOutStream out(bytes.size() - 1);
-    EXPECT_FALSE(WriteRecord(out, Sample(TypeParam{}), TypeParam::kWriteCode));
-    EXPECT_EQ(ReportedCode(), expected.write);
-  }
+  ASSERT_NO_FATAL_FAILURE(ExpectEveryCutFailsOnceWithCodeIn(
+      bytes,
+      [](InStream& in) {
+        TypeParam read;
+        return ReadRecord(in, read, TypeParam::kReadCode);
+      },
+      known));
+  ExpectLastByteFailuresReport(bytes, Sample(TypeParam{}), expected.read, expected.write);
 }
 
 Bytes Int32Bytes(std::int32_t value) {
@@ -333,7 +289,7 @@ TEST(ListRecords, ShellListViewLayout) {
   r.top = 2;
   r.width = 3;
   r.height = 4;
-  EXPECT_EQ(EncodeRecord(r), BytesOf({0xFE, 0xFF,                                          // cursor
+  EXPECT_EQ(Written(r), BytesOf({0xFE, 0xFF,                                          // cursor
                                       1, 0, 0, 0, 'h',                                     // Hint
                                       1, 0, 0, 0, 'A', 1, 2, 3, 0, 9, 0, 0, 0, 1,          // Font
                                       0,                                                   // Border
@@ -442,7 +398,7 @@ TEST(ListRecords, TreesDeeperThanTheLimitAreRefusedBothWays) {
   {
     ScopedRecording recording;
     const TreeViewRecord deepest = Chain(kMaxTreeDepth);
-    const Bytes bytes = EncodeRecord(deepest);
+    const Bytes bytes = Written(deepest);
     MemoryInStream in(bytes);
     TreeViewRecord read;
     EXPECT_TRUE(ReadRecord(in, read, TreeViewRecord::kReadCode));
@@ -458,7 +414,7 @@ TEST(ListRecords, TreesDeeperThanTheLimitAreRefusedBothWays) {
   {
     // A file one level deeper: the deepest node's child count (just before the bounds) becomes
     // one, followed by a leaf node.
-    Bytes bytes = EncodeRecord(Chain(kMaxTreeDepth));
+    Bytes bytes = Written(Chain(kMaxTreeDepth));
     const std::size_t countAt = bytes.size() - 16 - 4;
     bytes[countAt] = 1;
     TTreeNode leaf;
@@ -477,7 +433,7 @@ TEST(ListRecords, TreesDeeperThanTheLimitAreRefusedBothWays) {
 
 TEST(ListRecords, HostileCountsFailBeforeAllocating) {
   ListBoxRecord listBox;
-  Bytes listBytes = EncodeRecord(listBox);
+  Bytes listBytes = Written(listBox);
   // The item count follows cursor, hint, font, border, colour and three int32 fields.
   const Bytes fontBytes = Encode([&](OutStream& out) { WriteFont(out, listBox.font); });
   const std::size_t countAt = 2 + 4 + fontBytes.size() + 1 + 4 + 12;
@@ -500,7 +456,7 @@ TEST(ListRecords, HostileCountsFailBeforeAllocating) {
 
 TEST(ListRecords, ListViewIgnoresStoredColumnClickAndHeaderFlags) {
   ListViewRecord original = Sample(ListViewRecord{});
-  Bytes bytes = EncodeRecord(original);
+  Bytes bytes = Written(original);
   // From the end: bounds, ViewStyle, sort type, headers, row select, hide selection, grid lines,
   // column click.
   const std::size_t headersAt = bytes.size() - 16 - 3;
@@ -514,7 +470,7 @@ TEST(ListRecords, ListViewIgnoresStoredColumnClickAndHeaderFlags) {
   ListViewRecord read;
   ASSERT_TRUE(ReadRecord(in, read, ListViewRecord::kReadCode));
   EXPECT_EQ(read, original);
-  EXPECT_EQ(EncodeRecord(read), bytes);
+  EXPECT_EQ(Written(read), bytes);
 }
 
 }  // namespace

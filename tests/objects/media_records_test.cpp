@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 
 #include "storage/binary_fields.h"
+#include "support/record_test_helpers.h"
 #include "support/recording_reporter.h"
 #include "support/stream_helpers.h"
 
@@ -15,33 +15,16 @@ namespace plexara {
 namespace {
 
 using testing_support::BytesOf;
+using testing_support::Cat;
 using testing_support::Encode;
+using testing_support::ExpectEveryCutFailsOnceWithCodeIn;
+using testing_support::ExpectExactRoundTrip;
+using testing_support::ExpectLastByteFailuresReport;
 using testing_support::Recorder;
+using testing_support::ReportedCode;
 using testing_support::ScopedRecording;
+using testing_support::Written;
 using Bytes = testing_support::Bytes;
-
-// Accepts the first `limit` bytes, then refuses.
-class LimitedOutStream final : public OutStream {
- public:
-  explicit LimitedOutStream(std::size_t limit) : limit_(limit) {}
-  bool Write(const void* src, std::size_t size) override {
-    if (inner_.Position() + size > limit_) return false;
-    return inner_.Write(src, size);
-  }
-  std::uint64_t Position() const override { return inner_.Position(); }
-  bool Seek(std::uint64_t position) override { return inner_.Seek(position); }
-
- private:
-  MemoryOutStream inner_;
-  std::size_t limit_;
-};
-
-int ReportedCode() {
-  if (Recorder().boxes.size() != 1) return -1;
-  const std::string& text = Recorder().boxes[0].text;
-  const auto slash = text.find('/');
-  return slash == std::string::npos ? -1 : std::atoi(text.c_str() + slash + 1);
-}
 
 FontData SampleFont() {
   FontData font;
@@ -151,11 +134,6 @@ KindCodes ExpectedCodes(MediaPlayerRecord) { return {12, 1025, 1026}; }
 KindCodes ExpectedCodes(FlashRecord) { return {18, 1009, 1010}; }
 
 template <typename Record>
-Bytes EncodeRecord(const Record& record) {
-  return Encode([&](OutStream& out) { EXPECT_TRUE(WriteRecord(out, record, Record::kWriteCode)); });
-}
-
-template <typename Record>
 class MediaRecordTest : public ::testing::Test {};
 using MediaRecordTypes =
     ::testing::Types<TextBoxRecord, RichTextRecord, AviRecord, ExplorerRecord, MediaPlayerRecord, FlashRecord>;
@@ -165,48 +143,22 @@ TYPED_TEST(MediaRecordTest, NonDefaultValuesRoundTripExactly) {
   ScopedRecording recording;
   const TypeParam original = Sample(TypeParam{});
   ASSERT_NE(original, TypeParam{});
-  const Bytes bytes = EncodeRecord(original);
-  MemoryInStream in(bytes);
-  TypeParam read;
-  ASSERT_TRUE(ReadRecord(in, read, TypeParam::kReadCode));
-  EXPECT_EQ(in.Remaining(), 0u);
-  EXPECT_EQ(read, original);
-  EXPECT_EQ(EncodeRecord(read), bytes);
-  EXPECT_TRUE(Recorder().boxes.empty());
+  ExpectExactRoundTrip(original);
 }
 
 TYPED_TEST(MediaRecordTest, DamageFailsOnceWithTheFailingRecordsCode) {
   const KindCodes expected = ExpectedCodes(TypeParam{});
   ASSERT_EQ(TypeParam::kKind, expected.kind);
-  const Bytes bytes = EncodeRecord(Sample(TypeParam{}));
+  const Bytes bytes = Written(Sample(TypeParam{}));
   const std::set<int> known = {TypeParam::kReadCode, kCodeReadFont, kCodeReadString};
-  for (std::size_t length = 0; length < bytes.size(); ++length) {
-    ScopedRecording recording;
-    MemoryInStream in(std::span(bytes.data(), length));
-    TypeParam read;
-    EXPECT_FALSE(ReadRecord(in, read, TypeParam::kReadCode)) << "cut at " << length;
-    ASSERT_EQ(Recorder().boxes.size(), 1u) << "cut at " << length;
-    EXPECT_TRUE(known.count(ReportedCode())) << "cut at " << length << ": " << Recorder().boxes[0].text;
-  }
-  {
-    ScopedRecording recording;
-    MemoryInStream in(std::span(bytes.data(), bytes.size() - 1));
-    TypeParam read;
-    ReadRecord(in, read, TypeParam::kReadCode);
-    EXPECT_EQ(ReportedCode(), expected.read);
-  }
-  {
-    ScopedRecording recording;
-    LimitedOutStream out(bytes.size() - 1);
-    EXPECT_FALSE(WriteRecord(out, Sample(TypeParam{}), TypeParam::kWriteCode));
-    EXPECT_EQ(ReportedCode(), expected.write);
-  }
-}
-
-Bytes Concat(std::initializer_list<Bytes> parts) {
-  Bytes all;
-  for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
+  ASSERT_NO_FATAL_FAILURE(ExpectEveryCutFailsOnceWithCodeIn(
+      bytes,
+      [](InStream& in) {
+        TypeParam read;
+        return ReadRecord(in, read, TypeParam::kReadCode);
+      },
+      known));
+  ExpectLastByteFailuresReport(bytes, Sample(TypeParam{}), expected.read, expected.write);
 }
 
 const Bytes kBounds = BytesOf({1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0, 4, 0, 0, 0});
@@ -243,16 +195,16 @@ TEST(MediaRecords, FieldOrderAndWidths) {
     Bytes actual;
     Bytes expected;
   } cases[] = {
-      {"AVI", EncodeRecord(avi),
-       Concat({BytesOf({0xFE, 0xFF, 1, 0, 0, 0, 'h', 2, 0, 0, 0, '\\', 'a'}), kBounds})},
-      {"Explorer", EncodeRecord(explorer),
-       Concat({BytesOf({2, 7, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 'x'}), kBounds})},
+      {"AVI", Written(avi),
+       Cat({BytesOf({0xFE, 0xFF, 1, 0, 0, 0, 'h', 2, 0, 0, 0, '\\', 'a'}), kBounds})},
+      {"Explorer", Written(explorer),
+       Cat({BytesOf({2, 7, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 'x'}), kBounds})},
       // reserved, full screen, Play, ControlBar, Border, Loop, MediaFile, Hint
-      {"MediaPlayer", EncodeRecord(media),
-       Concat({BytesOf({0x0D, 0x0C, 0x0B, 0x0A, 0, 1, 0, 0, 1, 1, 0, 0, 0, 'm', 0, 0, 0, 0}), kBounds})},
+      {"MediaPlayer", Written(media),
+       Cat({BytesOf({0x0D, 0x0C, 0x0B, 0x0A, 0, 1, 0, 0, 1, 1, 0, 0, 0, 'm', 0, 0, 0, 0}), kBounds})},
       // cursor, Hint, align, Loop, ContextMenu, MovieFile, reserved text
-      {"Flash", EncodeRecord(flash),
-       Concat({BytesOf({0, 0, 0, 0, 0, 0, 1, 0, 1, 1, 0, 0, 0, 'f', 1, 0, 0, 0, 'r'}), kBounds})},
+      {"Flash", Written(flash),
+       Cat({BytesOf({0, 0, 0, 0, 0, 0, 1, 0, 1, 1, 0, 0, 0, 'f', 1, 0, 0, 0, 'r'}), kBounds})},
   };
   for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
 }
@@ -272,20 +224,20 @@ TEST(MediaRecords, TextBoxLayoutAndRichTextDifferences) {
   const Bytes head = BytesOf({0, 0, 1, 0, 0, 0, 0, 5, 0, 0, 0x80});
   // ScrollBar, WordWrap, cursor (the arrow), Hint
   const Bytes tail = BytesOf({2, 1, 0xFE, 0xFF, 1, 0, 0, 0, 'h'});
-  EXPECT_EQ(EncodeRecord(box),
-            Concat({head, BytesOf({9, 0, 0, 0, 'a', 13, 10, 'b', 13, 10, 'c', 13, 10}), tail, font, kBounds}));
+  EXPECT_EQ(Written(box),
+            Cat({head, BytesOf({9, 0, 0, 0, 'a', 13, 10, 'b', 13, 10, 'c', 13, 10}), tail, font, kBounds}));
 
   // The same fields, with the content block and the plain-text flag in place of the text.
   RichTextRecord rich;
   static_cast<TextBoxFields&>(rich) = box;
   rich.richText = "{\\rtf1}";
   rich.plainText = true;
-  EXPECT_EQ(EncodeRecord(rich),
-            Concat({head, BytesOf({7, 0, 0, 0, '{', '\\', 'r', 't', 'f', '1', '}', 1}), tail, font, kBounds}));
+  EXPECT_EQ(Written(rich),
+            Cat({head, BytesOf({7, 0, 0, 0, '{', '\\', 'r', 't', 'f', '1', '}', 1}), tail, font, kBounds}));
 }
 
 TEST(MediaRecords, RichTextContentIsTheRecordsOwnBlock) {
-  const Bytes bytes = EncodeRecord(Sample(RichTextRecord{}));
+  const Bytes bytes = Written(Sample(RichTextRecord{}));
   const std::size_t contentAt = 3 + 4 + 4;  // after align, Alignment, Border, border width, BackColor
   {
     // A cut inside the block, or a length it cannot hold, is the RichText record's failure.
@@ -309,7 +261,7 @@ TEST(MediaRecords, RichTextContentIsTheRecordsOwnBlock) {
     // N = 0 loads an empty box.
     RichTextRecord empty = Sample(RichTextRecord{});
     empty.richText.clear();
-    const Bytes emptyBytes = EncodeRecord(empty);
+    const Bytes emptyBytes = Written(empty);
     ASSERT_EQ(Bytes(emptyBytes.begin() + contentAt, emptyBytes.begin() + contentAt + 4), BytesOf({0, 0, 0, 0}));
     MemoryInStream in(emptyBytes);
     RichTextRecord read = Sample(RichTextRecord{});

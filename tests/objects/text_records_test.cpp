@@ -6,49 +6,30 @@
 
 #include "storage/binary_fields.h"
 #include "storage/primitives.h"
-#include "support/picture_fixtures.h"
+#include "support/record_test_helpers.h"
 #include "support/stream_helpers.h"
 
 namespace plexara {
 namespace {
 
-using testing_support::Encode;
+using testing_support::Cat;
+using testing_support::FontBytes;
+using testing_support::Fx;
+using testing_support::I16;
+using testing_support::I32;
+using testing_support::Labels;
+using testing_support::NamedFont;
+using testing_support::Pic;
+using testing_support::SamplePicture;
+using testing_support::Str;
+using testing_support::U8;
+using testing_support::Written;
 using Bytes = testing_support::Bytes;
-
-Bytes U8(int v) { return Encode([&](OutStream& o) { WriteByte(o, static_cast<std::uint8_t>(v)); }); }
-Bytes I16(int v) { return Encode([&](OutStream& o) { WriteUInt16(o, static_cast<std::uint16_t>(v)); }); }
-Bytes I32(long long v) { return Encode([&](OutStream& o) { WriteInt32(o, static_cast<std::int32_t>(v)); }); }
-Bytes Str(std::string_view s) { return Encode([&](OutStream& o) { WriteString(o, s); }); }
-Bytes FontBytes(const FontData& f) { return Encode([&](OutStream& o) { WriteFont(o, f); }); }
-Bytes Pic(const Picture& p) { return Encode([&](OutStream& o) { WritePicture(o, p); }); }
-Bytes Fx(const TFxEffect& e) { return Encode([&](OutStream& o) { WriteEffect(o, e); }); }
-Bytes Labels(const TFontLabels& l) { return Encode([&](OutStream& o) { WriteFontLabels(o, l); }); }
-Bytes Cat(std::initializer_list<Bytes> parts) {
-  Bytes all;
-  for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
-template <typename R>
-Bytes Written(const R& record) {
-  return Encode([&](OutStream& o) { EXPECT_TRUE(WriteRecord(o, record, R::kWriteCode)); });
-}
-
-FontData NamedFont(const char* name) {
-  FontData font;
-  font.name = name;
-  return font;
-}
 
 TFxEffect EffectWithAlpha(int alpha) {
   TFxEffect effect;
   effect.alpha = static_cast<std::uint8_t>(alpha);
   return effect;
-}
-
-Picture SmallPicture() {
-  auto picture = Picture::FromPayload(GraphicClass::Png, testing_support::SamplePictureFile(GraphicClass::Png));
-  EXPECT_TRUE(picture.ok());
-  return picture.ok() ? picture.value() : Picture();
 }
 
 TFontLabels OneLabel() {
@@ -64,7 +45,7 @@ LabelRecord DistinctLabel() {
   r.margin = 2;
   r.alignment = 2;
   r.backColor = 3;
-  r.backImage = SmallPicture();
+  r.backImage = SamplePicture(GraphicClass::Png);
   r.backImageStyle = 3;
   r.layout = 1;
   r.quality = 0;

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "storage/binary_fields.h"
+#include "support/record_test_helpers.h"
 #include "support/recording_reporter.h"
 #include "support/stream_helpers.h"
 
@@ -14,41 +15,13 @@ namespace plexara {
 namespace {
 
 using testing_support::BytesOf;
+using testing_support::ExpectEveryCutFailsOnce;
+using testing_support::LimitedOutStream;
 using testing_support::Recorder;
+using testing_support::ReportedCodeIs;
 using testing_support::ScopedRecording;
+using testing_support::Written;
 using Bytes = testing_support::Bytes;
-
-template <typename Record>
-Bytes Written(const Record& record) {
-  MemoryOutStream out;
-  EXPECT_TRUE(WriteRecord(out, record, Record::kWriteCode));
-  return out.TakeBytes();
-}
-
-bool ReportedCode(std::size_t box, int code) {
-  return Recorder().boxes.size() > box &&
-         Recorder().boxes[box].text.find("/" + std::to_string(code) + ")") != std::string::npos;
-}
-
-// Accepts the first `limit` bytes, then refuses.
-class LimitedOutStream final : public OutStream {
- public:
-  explicit LimitedOutStream(std::size_t limit) : limit_(limit) {}
-  bool Write(const void*, std::size_t size) override {
-    if (position_ + size > limit_) return false;
-    position_ += size;
-    return true;
-  }
-  std::uint64_t Position() const override { return position_; }
-  bool Seek(std::uint64_t position) override {
-    position_ = static_cast<std::size_t>(position);
-    return true;
-  }
-
- private:
-  std::size_t limit_;
-  std::size_t position_ = 0;
-};
 
 SlideShowRecord SampleSlideShow() {
   SlideShowRecord r;
@@ -139,16 +112,17 @@ TEST(SlideShowRecord, EveryTruncationFailsWithOneReport) {
   const SlideShowRecord sample = SampleSlideShow();
   const std::size_t settingsStart = 4 + 4 + 1 + (4 + sample.workFolder.size()) + (4 + sample.hint.size());
   const std::size_t boundsStart = bytes.size() - 16;
-  for (std::size_t length = 0; length < bytes.size(); ++length) {
-    ScopedRecording recording;
-    MemoryInStream in(std::span(bytes.data(), length));
-    SlideShowRecord r;
-    EXPECT_FALSE(ReadRecord(in, r, SlideShowRecord::kReadCode)) << "cut at " << length;
-    ASSERT_EQ(Recorder().boxes.size(), 1u) << "cut at " << length;
-    const bool inSettings = length >= settingsStart && length < boundsStart;
-    EXPECT_TRUE(ReportedCode(0, inSettings ? 1020 : 1022) || ReportedCode(0, 1054))
-        << "cut at " << length << ": " << Recorder().boxes[0].text;
-  }
+  ASSERT_NO_FATAL_FAILURE(ExpectEveryCutFailsOnce(
+      bytes,
+      [](InStream& in) {
+        SlideShowRecord r;
+        return ReadRecord(in, r, SlideShowRecord::kReadCode);
+      },
+      [&](std::size_t length, const std::string& text) {
+        const bool inSettings = length >= settingsStart && length < boundsStart;
+        EXPECT_TRUE(ReportedCodeIs(inSettings ? 1020 : 1022) || ReportedCodeIs(1054))
+            << "cut at " << length << ": " << text;
+      }));
 }
 
 TEST(SlideShowRecord, WriteFailuresReportTheFailingRecordsCode) {
@@ -164,7 +138,7 @@ TEST(SlideShowRecord, WriteFailuresReportTheFailingRecordsCode) {
     LimitedOutStream out(c.limit);
     EXPECT_FALSE(WriteRecord(out, sample, SlideShowRecord::kWriteCode)) << c.limit;
     ASSERT_EQ(Recorder().boxes.size(), 1u) << c.limit;
-    EXPECT_TRUE(ReportedCode(0, c.code)) << c.limit << ": " << Recorder().boxes[0].text;
+    EXPECT_TRUE(ReportedCodeIs(c.code)) << c.limit << ": " << Recorder().boxes[0].text;
   }
 }
 

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 
 #include "storage/binary_fields.h"
 #include "storage/error_report.h"
 #include "storage/primitives.h"
+#include "support/record_test_helpers.h"
 #include "support/recording_reporter.h"
 #include "support/stream_helpers.h"
 
@@ -17,7 +17,10 @@ namespace plexara {
 namespace {
 
 using testing_support::BytesOf;
+using testing_support::CodeInText;
 using testing_support::Encode;
+using testing_support::ExpectEveryCutFailsOnce;
+using testing_support::ExpectEveryLimitFailsOnce;
 using testing_support::Recorder;
 using testing_support::ScopedRecording;
 using Bytes = testing_support::Bytes;
@@ -223,55 +226,32 @@ TEST(ActionRecord, EveryTruncationFailsWithOneReport) {
   RefreshPacks(command);
   const Bytes bytes = Written(command);
   std::set<int> seen;
-  for (std::size_t length = 0; length < bytes.size(); ++length) {
-    ScopedRecording recording;
-    MemoryInStream in(std::span(bytes.data(), length));
-    TCommand back;
-    EXPECT_FALSE(ReadActionRecord(in, back)) << "cut at " << length;
-    ASSERT_EQ(Recorder().boxes.size(), 1u) << "cut at " << length;
-    const int code = ExpectedReadCode(command, length);
-    seen.insert(code);
-    EXPECT_NE(Recorder().boxes[0].text.find("/" + std::to_string(code) + ")"), std::string::npos)
-        << "cut at " << length << ": " << Recorder().boxes[0].text;
-  }
+  ASSERT_NO_FATAL_FAILURE(ExpectEveryCutFailsOnce(
+      bytes,
+      [](InStream& in) {
+        TCommand back;
+        return ReadActionRecord(in, back);
+      },
+      [&](std::size_t length, const std::string& text) {
+        const int code = ExpectedReadCode(command, length);
+        seen.insert(code);
+        EXPECT_EQ(CodeInText(text), code) << "cut at " << length << ": " << text;
+      }));
   EXPECT_EQ(seen, (std::set<int>{kCodeReadActionRecord, kCodeReadString}));
 }
-
-// Accepts a fixed number of bytes, then refuses everything.
-class FullOutStream final : public OutStream {
- public:
-  explicit FullOutStream(std::size_t room) : room_(room) {}
-  bool Write(const void*, std::size_t size) override {
-    if (size > room_ - position_) return false;
-    position_ += size;
-    return true;
-  }
-  std::uint64_t Position() const override { return position_; }
-  bool Seek(std::uint64_t position) override {
-    position_ = static_cast<std::size_t>(std::min<std::uint64_t>(position, room_));
-    return true;
-  }
-
- private:
-  std::size_t room_;
-  std::size_t position_ = 0;
-};
 
 TEST(ActionRecord, EveryWriteFailureIsReportedOnce) {
   TCommand command = FullCommand();
   const std::size_t size = Written(command).size();
   std::set<int> seen;
-  for (std::size_t room = 0; room < size; ++room) {
-    ScopedRecording recording;
-    FullOutStream out(room);
-    EXPECT_FALSE(WriteActionRecord(out, command)) << "room " << room;
-    ASSERT_EQ(Recorder().boxes.size(), 1u) << "room " << room;
-    const std::string& text = Recorder().boxes[0].text;
-    const bool record = text.find("/1079)") != std::string::npos;
-    const bool string = text.find("/1053)") != std::string::npos;
-    EXPECT_TRUE(record || string) << text;
-    seen.insert(record ? kCodeWriteActionRecord : kCodeWriteString);
-  }
+  ASSERT_NO_FATAL_FAILURE(ExpectEveryLimitFailsOnce(
+      size, [&](OutStream& out) { return WriteActionRecord(out, command); },
+      [&](std::size_t, const std::string& text) {
+        const bool record = CodeInText(text) == 1079;
+        const bool string = CodeInText(text) == 1053;
+        EXPECT_TRUE(record || string) << text;
+        seen.insert(record ? kCodeWriteActionRecord : kCodeWriteString);
+      }));
   EXPECT_EQ(seen, (std::set<int>{kCodeWriteActionRecord, kCodeWriteString}));
 }
 

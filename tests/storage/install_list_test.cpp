@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "storage/binary_fields.h"
+#include "support/record_test_helpers.h"
 #include "support/recording_reporter.h"
 #include "support/stream_helpers.h"
 
@@ -15,7 +16,9 @@ namespace {
 
 using testing_support::BytesOf;
 using testing_support::Encode;
+using testing_support::ExpectEveryCutFailsOnce;
 using testing_support::Recorder;
+using testing_support::ReportedCodeIs;
 using testing_support::ScopedRecording;
 using Bytes = testing_support::Bytes;
 
@@ -39,11 +42,6 @@ TInstallWare SampleEntry(std::string installer, std::int32_t when) {
 std::vector<TInstallWare> SampleList() {
   // The second entry's "When" runs never, but is kept as stored.
   return {SampleEntry("\\Setup\\reader.exe", kInstallAlways), SampleEntry("\\Setup\\codec.msi", 7)};
-}
-
-bool ReportedCode(int code) {
-  return Recorder().boxes.size() == 1 &&
-         Recorder().boxes[0].text.find("/" + std::to_string(code) + ")") != std::string::npos;
 }
 
 TEST(InstallList, RoundTripKeepsEveryEntryAndField) {
@@ -92,15 +90,17 @@ TEST(InstallList, EntryLayoutIsPinned) {
 
 TEST(InstallList, EveryTruncationFailsWithOneReport) {
   const Bytes bytes = Encode([](OutStream& out) { WriteInstallList(out, SampleList()); });
-  for (std::size_t length = 0; length < bytes.size(); ++length) {
-    ScopedRecording recording;
-    MemoryInStream in(std::span(bytes.data(), length));
-    std::vector<TInstallWare> list = {TInstallWare{}};
-    EXPECT_FALSE(ReadInstallList(in, list)) << "cut at " << length;
-    ASSERT_EQ(Recorder().boxes.size(), 1u) << "cut at " << length;
-    EXPECT_TRUE(ReportedCode(1061) || ReportedCode(1054)) << "cut at " << length << ": " << Recorder().boxes[0].text;
-    EXPECT_EQ(list, std::vector<TInstallWare>{TInstallWare{}}) << "a failed read leaves the list as it was";
-  }
+  std::vector<TInstallWare> list;
+  ASSERT_NO_FATAL_FAILURE(ExpectEveryCutFailsOnce(
+      bytes,
+      [&](InStream& in) {
+        list = {TInstallWare{}};
+        return ReadInstallList(in, list);
+      },
+      [&](std::size_t length, const std::string& text) {
+        EXPECT_TRUE(ReportedCodeIs(1061) || ReportedCodeIs(1054)) << "cut at " << length << ": " << text;
+        EXPECT_EQ(list, std::vector<TInstallWare>{TInstallWare{}}) << "a failed read leaves the list as it was";
+      }));
 }
 
 TEST(InstallList, HostileCountsAreRefused) {
@@ -110,7 +110,7 @@ TEST(InstallList, HostileCountsAreRefused) {
     MemoryInStream in(bytes);
     std::vector<TInstallWare> list;
     EXPECT_FALSE(ReadInstallList(in, list));
-    EXPECT_TRUE(ReportedCode(1061));
+    EXPECT_TRUE(ReportedCodeIs(1061));
   }
 }
 
@@ -133,7 +133,7 @@ TEST(InstallList, NestedListReportsCountAndEntriesWithTheirOwnCodes) {
     BinaryReadVisitor visitor(in, kOuterReadCode);
     InstallListFields(visitor, list);
     EXPECT_FALSE(visitor.ok());
-    EXPECT_TRUE(ReportedCode(c.code)) << c.length;
+    EXPECT_TRUE(ReportedCodeIs(c.code)) << c.length;
   }
   // A medium that refuses everything fails the count first, with the settings' code.
   class RefusingOutStream final : public OutStream {
@@ -147,7 +147,7 @@ TEST(InstallList, NestedListReportsCountAndEntriesWithTheirOwnCodes) {
   BinaryWriteVisitor visitor(refusing, kOuterWriteCode);
   InstallListFields(visitor, list);
   EXPECT_FALSE(visitor.ok());
-  EXPECT_TRUE(ReportedCode(kOuterWriteCode));
+  EXPECT_TRUE(ReportedCodeIs(kOuterWriteCode));
 }
 
 }  // namespace
