@@ -16,10 +16,7 @@ void VisitFields(FieldVisitor& v, ButtonRecord& r) {
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
   v.Enum("ButtonType", r.buttonType, kButtonTypeNames);
-  v.Int32("Left", r.left);
-  v.Int32("Top", r.top);
-  v.Int32("Width", r.width);
-  v.Int32("Height", r.height);
+  VisitBounds(v, r.left, r.top, r.width, r.height);
 }
 
 void VisitFields(FieldVisitor& v, ImageButtonRecord& r) {
@@ -37,10 +34,7 @@ void VisitFields(FieldVisitor& v, ImageButtonRecord& r) {
   v.Int32("Space", r.space);
   v.Bool("MouseDownSlide", r.mouseDownSlide);
   v.Enum("ButtonType", r.buttonType, kButtonTypeNames);
-  v.Int32("Left", r.left);
-  v.Int32("Top", r.top);
-  v.Int32("Width", r.width);
-  v.Int32("Height", r.height);
+  VisitBounds(v, r.left, r.top, r.width, r.height);
 }
 
 void VisitFields(FieldVisitor& v, ImageRecord& r) {

@@ -108,6 +108,15 @@ inline constexpr ColorRef kColorSystemButtonFace = static_cast<ColorRef>(0x80000
 // Field helpers for widths the visitor carries through a wider or unsigned slot. The bits on disk
 // are exactly the field's own; only the JSON form shows the carrying slot's value.
 
+// The object's bounds within its page, as most kind records store them.
+inline void VisitBounds(FieldVisitor& v, std::int32_t& left, std::int32_t& top, std::int32_t& width,
+                        std::int32_t& height) {
+  v.Int32("Left", left);
+  v.Int32("Top", top);
+  v.Int32("Width", width);
+  v.Int32("Height", height);
+}
+
 // An unsigned 16-bit value stored in a 32-bit field; readers keep the low 16 bits, as the control
 // property that receives it is 16 bits wide.
 inline void UInt16In32Field(FieldVisitor& v, std::string_view name, std::uint16_t& value) {

@@ -7,14 +7,6 @@
 namespace plexara {
 namespace {
 
-void VisitBounds(FieldVisitor& v, std::int32_t& left, std::int32_t& top, std::int32_t& width,
-                 std::int32_t& height) {
-  v.Int32("Left", left);
-  v.Int32("Top", top);
-  v.Int32("Width", width);
-  v.Int32("Height", height);
-}
-
 int ItemCode(const FieldVisitor& v) { return v.reading() ? kCodeReadListItem : kCodeWriteListItem; }
 int NodeCode(const FieldVisitor& v) { return v.reading() ? kCodeReadTreeNode : kCodeWriteTreeNode; }
 

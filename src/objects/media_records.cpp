@@ -7,14 +7,6 @@
 namespace plexara {
 namespace {
 
-void VisitBounds(FieldVisitor& v, std::int32_t& left, std::int32_t& top, std::int32_t& width,
-                 std::int32_t& height) {
-  v.Int32("Left", left);
-  v.Int32("Top", top);
-  v.Int32("Width", width);
-  v.Int32("Height", height);
-}
-
 // The rich content is a counted byte block of the record itself, not a string primitive: a short
 // or damaged block is the RichText record's own failure and reports with its code, where the
 // string primitive would report a string failure. The readable form shows it as a text.

@@ -29,10 +29,7 @@ void VisitLabelTail(FieldVisitor& v, LabelRecord& r) {
   v.String("Caption", r.caption);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
-  v.Int32("Left", r.left);
-  v.Int32("Top", r.top);
-  v.Int32("Width", r.width);
-  v.Int32("Height", r.height);
+  VisitBounds(v, r.left, r.top, r.width, r.height);
 }
 
 }  // namespace
@@ -93,10 +90,7 @@ void VisitFields(FieldVisitor& v, FadeLabelRecord& r) {
   v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
-  v.Int32("Left", r.left);
-  v.Int32("Top", r.top);
-  v.Int32("Width", r.width);
-  v.Int32("Height", r.height);
+  VisitBounds(v, r.left, r.top, r.width, r.height);
 }
 
 void VisitFields(FieldVisitor& v, TextRecord& r) {
@@ -118,10 +112,7 @@ void VisitFields(FieldVisitor& v, TextRecord& r) {
   v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
   v.Font("Font", r.font);
-  v.Int32("Left", r.left);
-  v.Int32("Top", r.top);
-  v.Int32("Width", r.width);
-  v.Int32("Height", r.height);
+  VisitBounds(v, r.left, r.top, r.width, r.height);
 }
 
 void VisitFields(FieldVisitor& v, ScrollTextRecord& r) {
@@ -152,10 +143,7 @@ void VisitFields(FieldVisitor& v, ScrollTextRecord& r) {
   v.Int32("ScrollStep", r.scrollStep);
   v.Int16("cursor", r.cursor);
   v.String("Hint", r.hint);
-  v.Int32("Left", r.left);
-  v.Int32("Top", r.top);
-  v.Int32("Width", r.width);
-  v.Int32("Height", r.height);
+  VisitBounds(v, r.left, r.top, r.width, r.height);
 }
 
 void VisitFields(FieldVisitor& v, SimpleTextRecord& r) {
