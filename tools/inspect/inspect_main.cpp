@@ -1,4 +1,4 @@
-// plexara-inspect dump FILE        prints a page or object file as JSON
+// plexara-inspect dump FILE        prints a page, object, project or target file as JSON
 // plexara-inspect build JSON OUT   writes the binary file back from that JSON
 #include <cstdio>
 #include <fstream>
