@@ -216,9 +216,7 @@ ShellListViewRecord Sample(ShellListViewRecord r) {
 }
 
 // The kind codes and report codes every reader of our files relies on.
-struct KindCodes {
-  int kind, write, read;
-};
+using testing_support::KindCodes;
 KindCodes ExpectedCodes(ListBoxRecord) { return {20, 1086, 1087}; }
 KindCodes ExpectedCodes(DropDownListRecord) { return {21, 1088, 1089}; }
 KindCodes ExpectedCodes(ListViewRecord) { return {22, 1093, 1092}; }

@@ -123,9 +123,7 @@ FlashRecord Sample(FlashRecord r) {
 }
 
 // The kind codes and report codes every reader of our files relies on.
-struct KindCodes {
-  int kind, write, read;
-};
+using testing_support::KindCodes;
 KindCodes ExpectedCodes(TextBoxRecord) { return {8, 1033, 1034}; }
 KindCodes ExpectedCodes(RichTextRecord) { return {9, 1031, 1032}; }
 KindCodes ExpectedCodes(AviRecord) { return {10, 1011, 1012}; }

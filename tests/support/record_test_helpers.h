@@ -149,4 +149,9 @@ void ExpectEveryLimitFailsOnce(std::size_t size, Write&& write, Check&& check) {
   }
 }
 
+// A kind record's kind code and report codes, as a test pins them.
+struct KindCodes {
+  int kind, write, read;
+};
+
 }  // namespace plexara::testing_support
