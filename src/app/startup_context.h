@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "storage/project_file.h"
+
 namespace plexara {
 
 enum class SourceMode : std::uint8_t { SourceFolder = 0, TargetFile = 1, SelfContained = 2 };
@@ -65,12 +67,15 @@ struct StartupContext {
   std::string exeFolder;        // no trailing backslash
   std::string projectRoot;      // no trailing backslash
   SourceMode sourceMode = SourceMode::SourceFolder;
+  std::string executablePath;  // the running executable, full path
   std::string editorTempFolder;
   std::string applicationTitle;
   TempCleanupList tempCleanupList;
   // The platform's hint delays before any project changes them, in milliseconds.
   int defaultHintShowDelay = 0;
   int defaultHintHideDelay = 0;
+  // The project's settings and page list; defaults until a project loads.
+  ProjectData project;
 };
 
 // The one context of the process.

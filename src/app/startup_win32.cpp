@@ -47,16 +47,16 @@ int RunEditor(const std::vector<std::string>& args, win32::Win32FileSystem& file
   return win32::RunMessageLoop();
 }
 
-int RunPlayer(win32::Win32FileSystem& fileSystem, bool& ranMessageLoop) {
+int RunPlayer(win32::Win32FileSystem& fileSystem) {
   StartupContext& context = Context();
   context.editorMode = false;
   SetApplicationTitle(kPlayerTitle);
   context.projectRoot = context.exeFolder;
   context.sourceMode = ChooseSourceMode(context.projectRoot, fileSystem);
-  if (!LoadProject(context)) return 1;
+  if (!LoadProject(context, win32::SystemTempFolder())) return 1;
+  if (!context.project.settings.applicationTitle.empty()) SetApplicationTitle(context.project.settings.applicationTitle);
   // TODO: the start-up sequence and the page window come with the player's own work; a loaded
   // project has nothing to show until then, so the run ends here as after a normal close.
-  ranMessageLoop = true;
   return 0;
 }
 
@@ -82,15 +82,15 @@ int RunApplication() {
 
   win32::Win32FileSystem fileSystem;
   int exitCode = 0;
-  bool ranMessageLoop = false;
+  context.executablePath = exePath;
   if (IsEditorExecutable(exePath)) {
     exitCode = RunEditor(CommandLineArguments(), fileSystem);
-    ranMessageLoop = true;
   } else {
-    exitCode = RunPlayer(fileSystem, ranMessageLoop);
+    exitCode = RunPlayer(fileSystem);
   }
-  // A player that failed to load ends at once; temporary files of a failed unpack stay.
-  if (ranMessageLoop) context.tempCleanupList.Walk(fileSystem);
+  // Walked even when the player failed to load: a half-finished unpack must not stay behind in
+  // the temp folder.
+  context.tempCleanupList.Walk(fileSystem);
   return exitCode;
 }
 

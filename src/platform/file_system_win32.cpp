@@ -30,6 +30,15 @@ std::string ExecutablePath() {
   }
 }
 
+std::string SystemTempFolder() {
+  char buffer[MAX_PATH + 1] = {};
+  const DWORD length = GetTempPathA(sizeof(buffer), buffer);
+  if (length == 0 || length > MAX_PATH) return {};
+  std::string folder(buffer, length);
+  if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  return folder;
+}
+
 std::string ReadIniString(const std::string& iniPath, const std::string& section, const std::string& key) {
   std::vector<char> buffer(1024);
   for (;;) {

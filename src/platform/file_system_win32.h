@@ -17,6 +17,8 @@ class Win32FileSystem final : public FileSystemProbe, public FileRemover {
 
 // GetModuleFileNameA of the running executable, whatever its length.
 std::string ExecutablePath();
+// The system's temp folder without its trailing backslash; empty when there is none.
+std::string SystemTempFolder();
 // GetPrivateProfileStringA with an empty default.
 std::string ReadIniString(const std::string& iniPath, const std::string& section, const std::string& key);
 

@@ -14,6 +14,12 @@ Result<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
+bool MoveIntoPlace(const std::string& temporary, const std::string& path) {
+  if (std::rename(temporary.c_str(), path.c_str()) == 0) return true;
+  std::remove(path.c_str());
+  return std::rename(temporary.c_str(), path.c_str()) == 0;
+}
+
 Result<void> ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   const std::string temporary = path + ".saving";
   {
@@ -27,12 +33,7 @@ Result<void> ReplaceFileContents(const std::string& path, const std::vector<std:
       return MakeError("cannot write " + temporary);
     }
   }
-  // Renaming over an existing file fails on Windows, so the old file goes first; if the rename
-  // then fails the complete new contents still sit in the temporary file.
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(path.c_str());
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) return MakeError("cannot replace " + path);
-  }
+  if (!MoveIntoPlace(temporary, path)) return MakeError("cannot replace " + path);
   return Ok{};
 }
 

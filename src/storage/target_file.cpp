@@ -3,54 +3,15 @@
 #include "storage/target_file.h"
 
 #include <cstdio>
-#include <fstream>
 #include <utility>
 
 #include "storage/binary_fields.h"
 #include "storage/error_report.h"
+#include "storage/file_io.h"
+#include "storage/file_stream.h"
 
 namespace plexara {
 namespace {
-
-// An output file that can seek back, for the header that is written twice.
-class FileOutStream final : public OutStream {
- public:
-  explicit FileOutStream(const std::string& path)
-      : file_(path, std::ios::binary | std::ios::trunc) {}
-  bool is_open() const { return file_.is_open() && file_.good(); }
-  bool Write(const void* src, std::size_t size) override {
-    file_.write(static_cast<const char*>(src), static_cast<std::streamsize>(size));
-    if (!file_) return false;
-    position_ += size;
-    if (position_ > size_) size_ = position_;
-    return true;
-  }
-  std::uint64_t Position() const override { return position_; }
-  bool Seek(std::uint64_t position) override {
-    if (position > size_) return false;
-    file_.seekp(static_cast<std::streamoff>(position));
-    if (!file_) return false;
-    position_ = position;
-    return true;
-  }
-  bool Close() {
-    file_.close();
-    return !file_.fail();
-  }
-
- private:
-  std::ofstream file_;
-  std::uint64_t position_ = 0;
-  std::uint64_t size_ = 0;
-};
-
-// Puts the complete temporary file in place of the target. Renaming over an existing file fails on
-// Windows, so the old target goes first.
-bool ReplaceWith(const std::string& temporary, const std::string& path) {
-  if (std::rename(temporary.c_str(), path.c_str()) == 0) return true;
-  std::remove(path.c_str());
-  return std::rename(temporary.c_str(), path.c_str()) == 0;
-}
 
 // The start of a page record: the frame fields up to the page icon, in the page's stored order.
 struct PageHead {
@@ -139,7 +100,7 @@ bool WriteTargetFile(const std::string& projectFolder, ProjectData& project,
       ok = false;
     }
   }
-  if (ok && !ReplaceWith(temporary, path)) {
+  if (ok && !MoveIntoPlace(temporary, path)) {
     ReportFileError(kCodeWriteTargetFile, path);
     ok = false;
   }

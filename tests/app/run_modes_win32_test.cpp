@@ -76,8 +76,9 @@ TEST_F(RunModes, EditorNameShowsTheMainWindowOnceAndAnyOtherNameIsThePlayer) {
   EXPECT_TRUE(editor.WaitForExit(20s));
   EXPECT_EQ(editor.ExitCode(), 0u);
 
-  // Under any other name it is the player: with no project beside it, the loader's error box
-  // names the file it tried, and the process ends without any main window.
+  // Under any other name it is the player: with no project beside it, it takes itself for a
+  // self-contained player with nothing appended. The loader's error box names the copy it made in
+  // the extract folder, the process ends without any main window, and the folder is gone.
   for (const char* name : {"Plexara2.exe", "autorun.exe"}) {
     ChildProcess player = ChildProcess::Start(CopyAs(name));
     ASSERT_TRUE(player.started());
@@ -88,12 +89,16 @@ TEST_F(RunModes, EditorNameShowsTheMainWindowOnceAndAnyOtherNameIsThePlayer) {
     }, 20s)) << name << ": no error box";
     const std::string text = testing_support::DialogText(boxes[0].hwnd);
     EXPECT_NE(text.find("/1070), please contact"), std::string::npos) << text;
-    EXPECT_NE(text.find(folder_ + "\\"), std::string::npos) << text;
+    const std::size_t copy = text.find("\\autorun.exe\", ");
+    ASSERT_NE(copy, std::string::npos) << text;
+    const std::string extractFolder = text.substr(1, copy - 1);
+    EXPECT_NE(extractFolder.find("\\Plexara"), std::string::npos) << text;
     EXPECT_TRUE(EditorWindows(player.id()).empty()) << name;
     if (std::string(name) == "autorun.exe") testing_support::SaveWindowScreenshot(boxes[0].hwnd, "player-no-project");
     PostMessageA(boxes[0].hwnd, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(player.WaitForExit(20s)) << name;
     EXPECT_NE(player.ExitCode(), 0u) << name;
+    EXPECT_EQ(GetFileAttributesA(extractFolder.c_str()), INVALID_FILE_ATTRIBUTES) << extractFolder;
   }
 }
 

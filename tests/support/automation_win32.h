@@ -49,7 +49,7 @@ std::vector<WindowInfo> FindTopLevelWindows(const std::string& className, const 
 bool WaitUntil(const std::function<bool()>& predicate, std::chrono::milliseconds timeout);
 // The texts of a dialog's static controls, joined by line breaks (a message box's message).
 std::string DialogText(HWND dialog);
-// Copies a file, overwriting; creates folders on the way.
+// Copies a file, overwriting.
 bool CopyFileTo(const std::string& from, const std::string& to);
 // A fresh, empty folder under the system temp folder.
 std::string MakeTempFolder(const std::string& prefix);

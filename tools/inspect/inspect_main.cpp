@@ -1,11 +1,15 @@
 // plexara-inspect dump FILE        prints a page, object, project or target file as JSON
 // plexara-inspect build JSON OUT   writes the binary file back from that JSON
+// plexara-inspect target PROJECTDIR               builds PROJECTDIR/autorun.tgt from its source folder
+// plexara-inspect pack PLAYER.exe PROJECTDIR OUT.exe  writes a self-contained player
+// plexara-inspect unpack SELFCONTAINED.exe DIR     recreates the project a self-contained player carries
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "inspect/inspect.h"
+#include "inspect/packaging.h"
 #include "storage/error_report.h"
 #include "storage/file_io.h"
 
@@ -24,13 +28,22 @@ class KeptReports final : public plexara::ErrorReporter {
 int Usage() {
   std::fprintf(stderr,
                "usage: plexara-inspect dump FILE\n"
-               "       plexara-inspect build JSON OUT\n");
+               "       plexara-inspect build JSON OUT\n"
+               "       plexara-inspect target PROJECTDIR\n"
+               "       plexara-inspect pack PLAYER.exe PROJECTDIR OUT.exe\n"
+               "       plexara-inspect unpack SELFCONTAINED.exe DIR\n");
   return 2;
 }
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "plexara-inspect: %s\n", message.c_str());
   return 1;
+}
+
+// The readers' own report, when there is one, says more than the command's summary.
+int Finish(const plexara::Result<void>& result, const KeptReports& reports) {
+  if (result.ok()) return 0;
+  return Fail(result.error().message + (reports.last.empty() ? std::string() : " (" + reports.last + ")"));
 }
 
 }  // namespace
@@ -67,5 +80,8 @@ int main(int argc, char** argv) {
     if (!written.ok()) return Fail(written.error().message);
     return 0;
   }
+  if (command == "target" && argc == 3) return Finish(inspect::BuildTarget(argv[2]), reports);
+  if (command == "pack" && argc == 5) return Finish(inspect::PackSelfContained(argv[2], argv[3], argv[4]), reports);
+  if (command == "unpack" && argc == 4) return Finish(inspect::UnpackSelfContained(argv[2], argv[3]), reports);
   return Usage();
 }
