@@ -1,6 +1,7 @@
 #include "app/startup_win32.h"
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <cstdlib>
 #include <string>
@@ -11,6 +12,8 @@
 #include "platform/error_reporter_win32.h"
 #include "platform/file_system_win32.h"
 #include "platform/message_loop_win32.h"
+#include "platform/shell_win32.h"
+#include "player/install_runner.h"
 #include "storage/project_loader.h"
 
 namespace plexara {
@@ -55,6 +58,9 @@ int RunPlayer(win32::Win32FileSystem& fileSystem) {
   context.sourceMode = ChooseSourceMode(context.projectRoot, fileSystem);
   if (!LoadProject(context, win32::SystemTempFolder())) return 1;
   if (!context.project.settings.applicationTitle.empty()) SetApplicationTitle(context.project.settings.applicationTitle);
+  // Splash screens come before the installers once pages can be shown.
+  RunInstallList(context.project.settings.installList, context.projectRoot, fileSystem, CurrentShell(),
+                 CurrentMessageBoxes());
   // TODO: the start-up sequence and the page window come with the player's own work; a loaded
   // project has nothing to show until then, so the run ends here as after a normal close.
   return 0;
@@ -64,6 +70,9 @@ int RunPlayer(win32::Win32FileSystem& fileSystem) {
 
 int RunApplication() {
   win32::InstallWin32ErrorReporter();
+  // The shell's extended execute and the page controls expect COM on the UI thread.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  win32::InstallWin32ShellSeams();
   StartupContext& context = Context();
 
   OSVERSIONINFOA version{};
@@ -91,6 +100,7 @@ int RunApplication() {
   // Walked even when the player failed to load: a half-finished unpack must not stay behind in
   // the temp folder.
   context.tempCleanupList.Walk(fileSystem);
+  if (SUCCEEDED(com)) CoUninitialize();
   return exitCode;
 }
 
