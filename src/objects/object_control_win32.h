@@ -1,0 +1,97 @@
+// The live control of one object on a page window. Drawn kinds (ImageButton, Image, Shape and the
+// text kinds) have no window of their own: the page's object surface paints them in list order and
+// routes the pointer to the topmost one under it. Windowed kinds (Button, the boxes, the lists, the
+// media players) create a child window of the surface and get its notifications.
+//
+// A control keeps a back-reference to its ObjectData (the common record and the kind record) and
+// reports its pointer events to the page through ObjectEvents. Controls react to the pointer first
+// and then call the base class, which reports to the page.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "objects/object_bounds.h"
+#include "storage/page_file.h"
+
+namespace plexara {
+
+class ObjectControl;
+
+// What the page window offers its controls. Points are in screen coordinates.
+class ObjectEvents {
+ public:
+  virtual ~ObjectEvents() = default;
+  virtual void ObjectClick(ObjectControl& control) = 0;
+  virtual void ObjectMouseDown(ObjectControl& control, POINT screen) = 0;
+  virtual void ObjectMouseUp(ObjectControl& control, POINT screen) = 0;
+  virtual void ObjectMouseMove(ObjectControl& control, bool leftButtonDown, POINT screen) = 0;
+  virtual void ObjectMouseEnter(ObjectControl& control) = 0;
+  virtual void ObjectMouseLeave(ObjectControl& control) = 0;
+  // A drawn control's look changed: repaint its rectangle of the surface.
+  virtual void InvalidateObject(ObjectControl& control) = 0;
+};
+
+class ObjectControl {
+ public:
+  explicit ObjectControl(ObjectData& data) : data_(&data) {}
+  virtual ~ObjectControl() = default;
+  ObjectControl(const ObjectControl&) = delete;
+  ObjectControl& operator=(const ObjectControl&) = delete;
+
+  ObjectData& data() { return *data_; }
+  const ObjectData& data() const { return *data_; }
+  std::uint8_t kind() const { return data_->kind(); }
+  ObjectBounds Bounds() const { return BoundsOf(data_->record); }
+  bool Visible() const { return data_->command.visible; }
+  bool Enabled() const { return data_->command.enabled; }
+  void SetEvents(ObjectEvents* events) { events_ = events; }
+
+  // ---- drawn kinds ----
+  virtual bool Windowed() const { return false; }
+  // Paints the control with the origin at its top-left corner, clipped to its width × height. The
+  // page background is already there, so anything not painted shows the page through.
+  virtual void Paint(HDC dc, int width, int height);
+  // Whether a point (relative to the top-left corner) is on the control; the whole rectangle by
+  // default.
+  virtual bool HitTest(POINT local) const;
+
+  // Pointer input of drawn kinds, relative to the top-left corner. The surface captures the pointer
+  // from a left-button press to its release, so a release outside is still seen; Click follows a
+  // release over the control that the press started.
+  virtual void MouseDown(POINT local, POINT screen);
+  virtual void MouseUp(POINT local, POINT screen);
+  virtual void MouseMove(POINT local, bool leftButtonDown, POINT screen);
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+  virtual void Click();
+
+  // ---- windowed kinds ----
+  // Creates the child window on the surface; false when it cannot be created (the object stays in
+  // the list, shown as nothing).
+  virtual bool CreateChild(HWND surface) { (void)surface; return true; }
+  virtual HWND Child() const { return nullptr; }
+  // WM_COMMAND or WM_NOTIFY from the child window, forwarded by the surface; true when handled.
+  virtual bool HandleChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // Visibility or enabling changed (actions that show, hide, enable or disable objects).
+  virtual void StateChanged();
+
+  // ---- page operations on particular kinds ----
+  virtual void ClearHover() {}
+  virtual void SetChecked(bool checked) { (void)checked; }
+
+ protected:
+  void Repaint();
+  ObjectEvents* events() const { return events_; }
+
+ private:
+  ObjectData* data_;
+  ObjectEvents* events_ = nullptr;
+};
+
+// The control for an object of any kind. Kinds whose controls are not built yet get a control that
+// keeps their data, takes part in name lookups, visibility and enabling, and paints nothing.
+std::unique_ptr<ObjectControl> CreateObjectControl(ObjectData& data);
+
+}  // namespace plexara
