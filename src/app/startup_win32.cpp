@@ -14,6 +14,7 @@
 #include "platform/message_loop_win32.h"
 #include "platform/shell_win32.h"
 #include "player/install_runner.h"
+#include "player/page_window_win32.h"
 #include "storage/project_loader.h"
 
 namespace plexara {
@@ -61,9 +62,18 @@ int RunPlayer(win32::Win32FileSystem& fileSystem) {
   // Splash screens come before the installers once pages can be shown.
   RunInstallList(context.project.settings.installList, context.projectRoot, fileSystem, CurrentShell(),
                  CurrentMessageBoxes());
-  // TODO: the start-up sequence and the page window come with the player's own work; a loaded
-  // project has nothing to show until then, so the run ends here as after a normal close.
-  return 0;
+
+  // The main window shows the first Main Page; a project without one shows the default empty page.
+  TAutoRunForm mainWindow(context);
+  for (const TAutoFormInfo& entry : context.project.pages) {
+    if (entry.kind != static_cast<std::uint8_t>(PageKind::MainPage)) continue;
+    if (!mainWindow.LoadPage(entry)) return 1;
+    break;
+  }
+  if (context.project.settings.applicationTitle.empty()) SetApplicationTitle(mainWindow.page().caption);
+  if (!mainWindow.CreatePageWindow(nullptr, /*mainWindow=*/true)) return 1;
+  mainWindow.ShowPage();
+  return win32::RunMessageLoop();
 }
 
 }  // namespace

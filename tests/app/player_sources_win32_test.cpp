@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "storage/project_file.h"
 #include "storage/self_contained.h"
 #include "storage/target_file.h"
+#include "player/page_window_win32.h"
 #include "support/automation_win32.h"
 #include "support/recording_reporter.h"
 #include "support/temp_tree.h"
@@ -75,23 +77,33 @@ class PlayerSources : public ::testing::Test {
   }
   void TearDown() override { testing_support::RemoveTree(folder_); }
 
-  // Runs exe with the test's temp folder; true when it ended by itself with exit code 0. An error
-  // box is answered (and its text kept) so a failing start ends too.
-  bool RunsCleanly(const std::string& exe, std::string* errorText = nullptr) {
+  // Runs exe with the test's temp folder. A project that loads shows its main page (captioned
+  // with the main page's caption); the test checks what `whileShown` wants, closes the window and
+  // expects exit code 0. A failing start shows an error box, which is answered and its text kept.
+  bool RunsAndShowsMainPage(const std::string& exe, std::string* errorText = nullptr,
+                            const std::function<void()>& whileShown = {}) {
     ScopedTempVariables temp(temp_);
     ChildProcess child = ChildProcess::Start(exe);
     EXPECT_TRUE(child.started()) << exe;
-    std::vector<testing_support::WindowInfo> boxes;
-    const bool ended = WaitUntil([&] {
-      boxes = FindTopLevelWindows("#32770", &kErrorCaption, child.id());
+    std::vector<testing_support::WindowInfo> pages;
+    const std::string caption = "Main";
+    const bool shown = WaitUntil([&] {
+      const auto boxes = FindTopLevelWindows("#32770", &kErrorCaption, child.id());
       if (!boxes.empty()) {
         if (errorText) *errorText = testing_support::DialogText(boxes[0].hwnd);
         PostMessageA(boxes[0].hwnd, WM_COMMAND, IDOK, 0);
       }
-      return child.WaitForExit(0ms);
+      pages = FindTopLevelWindows(kPageWindowClass, &caption, child.id());
+      return !pages.empty() || child.WaitForExit(0ms);
     }, 30s);
-    EXPECT_TRUE(ended) << exe;
-    return ended && child.ExitCode() == 0;
+    if (!shown || pages.empty()) {
+      EXPECT_TRUE(child.WaitForExit(30s)) << exe;
+      return false;
+    }
+    if (whileShown) whileShown();
+    PostMessageA(pages[0].hwnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(child.WaitForExit(30s)) << exe;
+    return child.ExitCode() == 0;
   }
 
   std::vector<std::string> TempChildren() { return testing_support::Children(temp_); }
@@ -102,13 +114,13 @@ class PlayerSources : public ::testing::Test {
 TEST_F(PlayerSources, SourceFolderTargetFileAndSelfContainedAllLoad) {
   std::string error;
   ASSERT_TRUE(testing_support::CopyFileTo(player_, project_ + "\\autorun.exe"));
-  EXPECT_TRUE(RunsCleanly(project_ + "\\autorun.exe", &error)) << error;
+  EXPECT_TRUE(RunsAndShowsMainPage(project_ + "\\autorun.exe", &error)) << error;
 
   const std::string target = folder_ + "\\target";
   ASSERT_TRUE(CreateDirectoryA(target.c_str(), nullptr));
   ASSERT_TRUE(testing_support::CopyFileTo(project_ + "\\autorun.tgt", target + "\\autorun.tgt"));
   ASSERT_TRUE(testing_support::CopyFileTo(player_, target + "\\autorun.exe"));
-  EXPECT_TRUE(RunsCleanly(target + "\\autorun.exe", &error)) << error;
+  EXPECT_TRUE(RunsAndShowsMainPage(target + "\\autorun.exe", &error)) << error;
 
   // The only project of the self-contained player is the one appended to it.
   const std::string single = folder_ + "\\single\\Menu.exe";
@@ -119,7 +131,11 @@ TEST_F(PlayerSources, SourceFolderTargetFileAndSelfContainedAllLoad) {
     ASSERT_TRUE(AppendPackedTree(player_, project_, out).ok());
     ASSERT_TRUE(out.Close());
   }
-  EXPECT_TRUE(RunsCleanly(single, &error)) << error;
+  EXPECT_TRUE(RunsAndShowsMainPage(single, &error, [&] {
+    // While the page is shown the project lives in the first free extract folder.
+    EXPECT_EQ(TempChildren(), (std::vector<std::string>{"Plexara0", "Plexara1"}));
+    EXPECT_NE(GetFileAttributesA((temp_ + "\\Plexara1\\media\\clip.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+  })) << error;
   EXPECT_EQ(TempChildren(), std::vector<std::string>{"Plexara0"}) << "the extract folder Plexara1 is gone";
 }
 
@@ -136,7 +152,7 @@ TEST_F(PlayerSources, DamagedSelfContainedPlayerEndsAfterOneBoxAndLeavesNothing)
   testing_support::WriteFileAt(folder_, {"broken", "autorun.exe"}, exe.bytes());
 
   std::string error;
-  EXPECT_FALSE(RunsCleanly(folder_ + "\\broken\\autorun.exe", &error));
+  EXPECT_FALSE(RunsAndShowsMainPage(folder_ + "\\broken\\autorun.exe", &error));
   EXPECT_NE(error.find("please contact"), std::string::npos) << error;
   EXPECT_EQ(TempChildren(), std::vector<std::string>{"Plexara0"});
 }

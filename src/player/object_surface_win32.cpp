@@ -1,0 +1,199 @@
+#include "player/object_surface_win32.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace plexara {
+namespace {
+
+constexpr char kSurfaceClass[] = "TAutoRunSurface";
+
+POINT ToScreen(HWND hwnd, POINT client) {
+  ClientToScreen(hwnd, &client);
+  return client;
+}
+
+POINT Local(const ObjectControl& control, POINT client) {
+  const ObjectBounds bounds = control.Bounds();
+  return POINT{client.x - bounds.left, client.y - bounds.top};
+}
+
+}  // namespace
+
+void BlitBitmap(HDC dc, const Bitmap& bitmap, int x, int y) {
+  if (bitmap.empty()) return;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = bitmap.width();
+  info.bmiHeader.biHeight = -bitmap.height();  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(bitmap.width()), static_cast<DWORD>(bitmap.height()), 0, 0, 0,
+                    static_cast<UINT>(bitmap.height()), bitmap.data(), &info, DIB_RGB_COLORS);
+}
+
+bool ObjectSurface::CreateOn(HWND page, SurfaceEvents& events) {
+  events_ = &events;
+  RECT client;
+  GetClientRect(page, &client);
+  CreateArgs args;
+  args.className = kSurfaceClass;
+  args.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  args.x = 0;
+  args.y = 0;
+  args.width = client.right;
+  args.height = client.bottom;
+  args.parent = page;
+  return Create(args);
+}
+
+void ObjectSurface::SetControls(std::vector<ObjectControl*> controls) {
+  controls_ = std::move(controls);
+  hovered_ = nullptr;
+  pressed_ = nullptr;
+  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void ObjectSurface::SetBackground(Bitmap background) {
+  background_ = std::move(background);
+  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void ObjectSurface::InvalidateControl(const ObjectControl& control) {
+  if (!hwnd()) return;
+  const ObjectBounds b = control.Bounds();
+  const RECT r{b.left, b.top, b.left + b.width, b.top + b.height};
+  InvalidateRect(hwnd(), &r, FALSE);
+}
+
+ObjectControl* ObjectSurface::DrawnControlAt(POINT client) const {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    ObjectControl* control = *it;
+    if (control->Windowed() || !control->Visible()) continue;
+    const ObjectBounds b = control->Bounds();
+    if (b.Contains(client.x, client.y) && control->HitTest(Local(*control, client))) return control;
+  }
+  return nullptr;
+}
+
+void ObjectSurface::PaintAll(HDC dc, const RECT& client) {
+  const int width = client.right - client.left, height = client.bottom - client.top;
+  if (width <= 0 || height <= 0) return;
+  HDC buffer = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+  HGDIOBJ old = SelectObject(buffer, bitmap);
+  FillRect(buffer, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  BlitBitmap(buffer, background_, 0, 0);
+  for (ObjectControl* control : controls_) {
+    if (control->Windowed() || !control->Visible()) continue;
+    const ObjectBounds b = control->Bounds();
+    if (b.width <= 0 || b.height <= 0) continue;
+    const int saved = SaveDC(buffer);
+    SetViewportOrgEx(buffer, b.left, b.top, nullptr);
+    IntersectClipRect(buffer, 0, 0, b.width, b.height);
+    control->Paint(buffer, b.width, b.height);
+    RestoreDC(buffer, saved);
+  }
+  BitBlt(dc, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
+  SelectObject(buffer, old);
+  DeleteObject(bitmap);
+  DeleteDC(buffer);
+}
+
+void ObjectSurface::Paint(HDC dc, const RECT& client) { PaintAll(dc, client); }
+
+void ObjectSurface::SetHovered(ObjectControl* control) {
+  if (control == hovered_) return;
+  ObjectControl* left = hovered_;
+  hovered_ = control;
+  if (left) left->MouseLeave();
+  if (control) control->MouseEnter();
+}
+
+void ObjectSurface::PointerMoved(POINT client, bool leftButtonDown) {
+  if (!trackingLeave_) {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd(), 0};
+    trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+  }
+  // While a press is captured only the pressed control sees the pointer, wherever it is.
+  if (pressed_) {
+    pressed_->MouseMove(Local(*pressed_, client), leftButtonDown, ToScreen(hwnd(), client));
+    return;
+  }
+  ObjectControl* under = DrawnControlAt(client);
+  if (under && !under->Enabled()) under = nullptr;
+  SetHovered(under);
+  if (under) {
+    under->MouseMove(Local(*under, client), leftButtonDown, ToScreen(hwnd(), client));
+  } else if (events_) {
+    events_->BackgroundMouseMove();
+  }
+}
+
+ObjectControl* ObjectSurface::ControlOfChild(HWND child) const {
+  for (ObjectControl* control : controls_) {
+    if (control->Windowed() && control->Child() == child) return control;
+  }
+  return nullptr;
+}
+
+LRESULT ObjectSurface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const POINT client{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  switch (message) {
+    case WM_MOUSEMOVE:
+      PointerMoved(client, (wParam & MK_LBUTTON) != 0);
+      return 0;
+    case WM_MOUSELEAVE:
+      trackingLeave_ = false;
+      if (!pressed_) SetHovered(nullptr);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      ObjectControl* under = DrawnControlAt(client);
+      if (under && !under->Enabled()) under = nullptr;
+      SetCapture(hwnd());
+      if (under) {
+        SetHovered(under);
+        pressed_ = under;
+        under->MouseDown(Local(*under, client), ToScreen(hwnd(), client));
+      } else {
+        pressedOnBackground_ = true;
+      }
+      return 0;
+    }
+    case WM_LBUTTONUP: {
+      ObjectControl* pressed = std::exchange(pressed_, nullptr);
+      const bool background = std::exchange(pressedOnBackground_, false);
+      if (GetCapture() == hwnd()) ReleaseCapture();
+      if (pressed) {
+        const bool over = DrawnControlAt(client) == pressed;
+        // The click comes first, so an ImageButton draws itself up before its action runs.
+        if (over) pressed->Click();
+        pressed->MouseUp(Local(*pressed, client), ToScreen(hwnd(), client));
+      } else if (background && !DrawnControlAt(client) && events_) {
+        events_->BackgroundClick();
+      }
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      pressed_ = nullptr;
+      pressedOnBackground_ = false;
+      return 0;
+    case WM_COMMAND:
+    case WM_NOTIFY: {
+      HWND child = message == WM_COMMAND ? reinterpret_cast<HWND>(lParam) : reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+      LRESULT result = 0;
+      if (ObjectControl* control = ControlOfChild(child)) {
+        if (control->HandleChildMessage(message, wParam, lParam, result)) return result;
+      }
+      return DefWindowProcA(hwnd(), message, wParam, lParam);
+    }
+    default:
+      return Window::HandleMessage(message, wParam, lParam);
+  }
+}
+
+}  // namespace plexara

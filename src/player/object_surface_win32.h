@@ -1,0 +1,66 @@
+// The object surface of a page window: a borderless child filling the client area that paints the
+// page background and every drawn object in list order into one off-screen buffer (so nothing
+// flickers), hosts the windowed objects as its children, and routes the pointer to the topmost
+// drawn object under it: hover tracking (enter and leave), capture from press to release, and the
+// click that follows a release over the object pressed.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "objects/object_control_win32.h"
+#include "platform/window_win32.h"
+#include "storage/bitmap.h"
+
+namespace plexara {
+
+// What the surface reports about the empty page (no object under the pointer).
+class SurfaceEvents {
+ public:
+  virtual ~SurfaceEvents() = default;
+  virtual void BackgroundClick() = 0;
+  virtual void BackgroundMouseMove() = 0;
+};
+
+class ObjectSurface final : public win32::Window {
+ public:
+  bool CreateOn(HWND page, SurfaceEvents& events);
+
+  // The controls in list order (back to front); the surface does not own them.
+  void SetControls(std::vector<ObjectControl*> controls);
+  // The drawn background of the current client size; the page renders it.
+  void SetBackground(Bitmap background);
+  const Bitmap& background() const { return background_; }
+  void InvalidateControl(const ObjectControl& control);
+
+  // The topmost visible drawn control at a client point, or null.
+  ObjectControl* DrawnControlAt(POINT client) const;
+  ObjectControl* hovered() const { return hovered_; }
+  // Paints everything into dc (client coordinates); used by WM_PAINT and by tests.
+  void PaintAll(HDC dc, const RECT& client);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void Paint(HDC dc, const RECT& client) override;
+
+ private:
+  void PointerMoved(POINT client, bool leftButtonDown);
+  void SetHovered(ObjectControl* control);
+  ObjectControl* ControlOfChild(HWND child) const;
+
+  SurfaceEvents* events_ = nullptr;
+  std::vector<ObjectControl*> controls_;
+  Bitmap background_;
+  ObjectControl* hovered_ = nullptr;
+  ObjectControl* pressed_ = nullptr;
+  bool pressedOnBackground_ = false;
+  bool trackingLeave_ = false;
+};
+
+// Copies a BGRA bitmap onto dc at (x, y), opaque.
+void BlitBitmap(HDC dc, const Bitmap& bitmap, int x, int y);
+
+}  // namespace plexara

@@ -1,0 +1,473 @@
+#include "player/page_window_win32.h"
+
+#include <utility>
+
+#include "objects/button_records.h"
+#include "player/page_fades.h"
+#include "storage/project_loader.h"
+
+namespace plexara {
+namespace {
+
+constexpr UINT_PTR kStartTimer = 1;
+constexpr UINT_PTR kFadeTimer = 2;
+constexpr UINT_PTR kSecondsTimer = 3;
+constexpr UINT kStartTimerMs = 10;
+constexpr UINT kFadeTimerMs = 10;
+constexpr UINT kSecondsTimerMs = 1000;
+constexpr int kMinimumWindowSize = 80;
+constexpr char kShadowClass[] = "TAutoRunShadow";
+
+constexpr std::uint8_t kKindImageButton = ImageButtonRecord::kKind;
+constexpr std::uint8_t kKindImage = ImageRecord::kKind;
+constexpr std::uint8_t kKindSimpleText = 17;
+
+bool IsKind(std::uint8_t pageKind, PageKind kind) { return pageKind == static_cast<std::uint8_t>(kind); }
+
+// The button type of a Button or ImageButton; Normal for every other kind.
+std::uint8_t ButtonTypeOf(const ObjectData& object) {
+  if (const auto* button = std::get_if<ButtonRecord>(&object.record)) return button->buttonType;
+  if (const auto* imageButton = std::get_if<ImageButtonRecord>(&object.record)) return imageButton->buttonType;
+  return kButtonTypeNormal;
+}
+
+COLORREF ToColorRef(ColorRef color) {
+  if ((color & 0x80000000u) != 0) return GetSysColor(static_cast<int>(color & 0xFF));
+  return static_cast<COLORREF>(color & 0x00FFFFFFu);
+}
+
+// The window icon from an icon picture: the entry of the icon file closest to 32 pixels.
+HICON IconOf(const Picture& picture) {
+  if (picture.empty() || picture.graphicClass() != GraphicClass::Icon) return nullptr;
+  const std::vector<std::uint8_t>& bytes = picture.payload();
+  if (bytes.size() < 6) return nullptr;
+  const std::size_t count = bytes[4] | (bytes[5] << 8);
+  const auto u32 = [&](std::size_t at) {
+    return static_cast<std::uint32_t>(bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16)) |
+           (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
+  };
+  std::size_t best = count;
+  int bestDistance = 1 << 30;
+  for (std::size_t i = 0; i < count && 6 + (i + 1) * 16 <= bytes.size(); ++i) {
+    const std::size_t e = 6 + i * 16;
+    const int width = bytes[e] == 0 ? 256 : bytes[e];
+    const std::uint32_t size = u32(e + 8), offset = u32(e + 12);
+    if (offset >= bytes.size() || size > bytes.size() - offset) continue;
+    const int distance = width > 32 ? width - 32 + 1000 : 32 - width;
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best = i;
+    }
+  }
+  if (best == count) return nullptr;
+  const std::size_t e = 6 + best * 16;
+  std::vector<std::uint8_t> image(bytes.begin() + u32(e + 12), bytes.begin() + u32(e + 12) + u32(e + 8));
+  return CreateIconFromResourceEx(image.data(), static_cast<DWORD>(image.size()), TRUE, 0x00030000, 0, 0,
+                                  LR_DEFAULTCOLOR);
+}
+
+LRESULT CALLBACK ShadowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_ERASEBKGND) {
+    RECT r;
+    GetClientRect(hwnd, &r);
+    HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
+    FillRect(reinterpret_cast<HDC>(wParam), &r, brush);
+    DeleteObject(brush);
+    return 1;
+  }
+  if (message == WM_NCHITTEST) return HTTRANSPARENT;
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// Not owned by the page: an owned window always stays above its owner, and the shadow must be
+// below it.
+HWND CreateShadowWindow(COLORREF color) {
+  static const bool registered = [] {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = ShadowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kShadowClass;
+    return RegisterClassExA(&wc) != 0;
+  }();
+  if (!registered) return nullptr;
+  HWND shadow = CreateWindowExA(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT, kShadowClass,
+                                "", WS_POPUP | WS_DISABLED, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (shadow) SetWindowLongPtrA(shadow, GWLP_USERDATA, static_cast<LONG_PTR>(color));
+  return shadow;
+}
+
+}  // namespace
+
+PageFrameStyle FrameStyleOf(const PageData& page) {
+  PageFrameStyle frame;
+  const std::uint8_t icons = page.borderIcons;
+  DWORD buttons = 0;
+  if (icons & 0x01) buttons |= WS_SYSMENU;
+  if (icons & 0x02) buttons |= WS_MINIMIZEBOX;
+  if (icons & 0x04) buttons |= WS_MAXIMIZEBOX;
+  if ((icons & 0x08) && !(icons & 0x06)) frame.exStyle |= WS_EX_CONTEXTHELP;
+  switch (page.borderStyle) {
+    case 0: frame.style = WS_POPUP; break;
+    case 1: frame.style = WS_OVERLAPPED | WS_CAPTION | WS_BORDER | buttons; break;
+    case 2: frame.style = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME | buttons; break;
+    case 3:
+      frame.style = WS_POPUP | WS_CAPTION | (buttons & WS_SYSMENU);
+      frame.exStyle |= WS_EX_DLGMODALFRAME;
+      break;
+    case 4:
+      frame.style = WS_POPUP | WS_CAPTION | (buttons & WS_SYSMENU);
+      frame.exStyle |= WS_EX_TOOLWINDOW;
+      break;
+    default:
+      frame.style = WS_POPUP | WS_CAPTION | WS_THICKFRAME | (buttons & WS_SYSMENU);
+      frame.exStyle |= WS_EX_TOOLWINDOW;
+      break;
+  }
+  return frame;
+}
+
+TAutoRunForm::TAutoRunForm(StartupContext& context) : context_(context), fadePause_([](int ms) { Sleep(ms); }) {}
+
+TAutoRunForm::~TAutoRunForm() {
+  Destroy();
+  if (icon_) DestroyIcon(icon_);
+}
+
+bool TAutoRunForm::LoadPage(const TAutoFormInfo& entry) {
+  PageData page;
+  if (!LoadPageByEntry(context_, entry, page, PageReadMode::Full)) return false;
+  SetPage(std::move(page));
+  return true;
+}
+
+void TAutoRunForm::SetPage(PageData page) {
+  page_ = std::move(page);
+  BuildControls();
+}
+
+void TAutoRunForm::BuildControls() {
+  controls_.clear();
+  for (ObjectData& object : page_.objects) {
+    std::unique_ptr<ObjectControl> control = CreateObjectControl(object);
+    control->SetEvents(this);
+    controls_.push_back(std::move(control));
+  }
+  if (surface_.hwnd()) {
+    for (auto& control : controls_) {
+      if (control->Windowed()) control->CreateChild(surface_.hwnd());
+    }
+    surface_.SetControls(Controls());
+  }
+  // A page starts with every checked member of a check group shown checked, in object order.
+  for (auto& control : controls_) {
+    const TCommand& command = control->data().command;
+    if (command.checked && command.checkStyleInGroup && !command.groupName.empty()) ApplyCheckGroup(*control);
+  }
+}
+
+std::vector<ObjectControl*> TAutoRunForm::Controls() const {
+  std::vector<ObjectControl*> controls;
+  for (const auto& control : controls_) controls.push_back(control.get());
+  return controls;
+}
+
+ObjectControl* TAutoRunForm::FindObject(std::string_view name) const {
+  for (const auto& control : controls_) {
+    if (control->data().command.name == name) return control.get();
+  }
+  return nullptr;
+}
+
+bool TAutoRunForm::CreatePageWindow(HWND owner, bool mainWindow) {
+  mainWindow_ = mainWindow;
+  layered_ = context_.layeredWindows;
+  const PageFrameStyle frame = FrameStyleOf(page_);
+  CreateArgs args;
+  args.className = kPageWindowClass;
+  args.title = page_.caption;
+  args.style = frame.style | WS_CLIPCHILDREN;
+  args.exStyle = frame.exStyle | (layered_ ? WS_EX_LAYERED : 0);
+  args.width = std::max(page_.width, kMinimumWindowSize);
+  args.height = std::max(page_.height, kMinimumWindowSize);
+  args.parent = owner;
+  // Placement: as designed, the system's choice, or centred on the screen, desktop or owner.
+  RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (page_.position == 5) SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  if ((page_.position == 6 || page_.position == 7) && owner) GetWindowRect(owner, &work);
+  switch (page_.position) {
+    case 0: args.x = page_.left; args.y = page_.top; break;
+    case 1: args.x = args.y = args.width = args.height = CW_USEDEFAULT; break;
+    case 2: args.x = args.y = CW_USEDEFAULT; break;
+    case 3: args.x = page_.left; args.y = page_.top; args.width = args.height = CW_USEDEFAULT; break;
+    default:
+      args.x = work.left + (work.right - work.left - args.width) / 2;
+      args.y = work.top + (work.bottom - work.top - args.height) / 2;
+      break;
+  }
+  if (!Create(args)) return false;
+  icon_ = IconOf(page_.pageIcon);
+  if (icon_) {
+    SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  }
+  if (layered_) {
+    SetOpacity(0);  // invisible until shown and faded in
+    shadow_ = CreateShadowWindow(ToColorRef(page_.shadowColor));
+    shadowOpacity_ = page_.shadowAlpha;
+    if (shadow_) SetLayeredWindowAttributes(shadow_, 0, shadowOpacity_, LWA_ALPHA);
+  }
+  if (!surface_.CreateOn(hwnd(), *this)) return false;
+  BuildControls();
+  RedrawBackground();
+  return true;
+}
+
+void TAutoRunForm::ShowPage() {
+  if (layered_) PrepareFadeIn();
+  seconds_ = 0;
+  SetTimer(hwnd(), kSecondsTimer, kSecondsTimerMs, nullptr);
+  SetTimer(hwnd(), kStartTimer, kStartTimerMs, nullptr);
+  shown_ = true;
+  int show = SW_SHOWNORMAL;
+  if (page_.windowState == 1) show = SW_SHOWMINIMIZED;
+  if (page_.windowState == 2) show = SW_SHOWMAXIMIZED;
+  ShowWindow(hwnd(), show);
+  UpdateWindow(hwnd());
+  PlaceShadow();
+}
+
+void TAutoRunForm::RedrawBackground() {
+  RECT client{};
+  GetClientRect(surface_.hwnd() ? surface_.hwnd() : hwnd(), &client);
+  const int w = client.right, h = client.bottom;
+  if (w <= 0 || h <= 0) return;
+  const COLORREF back = ToColorRef(page_.backColor);
+  Bitmap background(w, h, Bgra{GetBValue(back), GetGValue(back), GetRValue(back), 255});
+  surface_.SetBackground(std::move(background));
+}
+
+void TAutoRunForm::SetOpacity(std::uint8_t opacity) {
+  if (!layered_ || !hwnd()) return;
+  SetLayeredWindowAttributes(hwnd(), 0, opacity, LWA_ALPHA);
+  opacityLog_.push_back(opacity);
+}
+
+void TAutoRunForm::Pause(int milliseconds) {
+  if (fadePause_) fadePause_(milliseconds);
+}
+
+void TAutoRunForm::PlaceShadow() {
+  if (!shadow_ || !layered_) return;
+  RECT r;
+  GetWindowRect(hwnd(), &r);
+  SetWindowPos(shadow_, hwnd(), r.left + page_.shadowXOff, r.top + page_.shadowYOff, r.right - r.left,
+               r.bottom - r.top, SWP_NOACTIVATE);
+}
+
+void TAutoRunForm::PrepareFadeIn() {
+  if (!layered_) return;
+  if (IsKind(page_.pageKind, PageKind::ScreenBackground)) {
+    SetOpacity(255);
+    return;
+  }
+  shadowOpacity_ = page_.shadowAlpha;
+  if (shadow_) {
+    SetLayeredWindowAttributes(shadow_, 0, 0, LWA_ALPHA);
+    if (page_.shadow) {
+      PlaceShadow();
+      ShowWindow(shadow_, SW_SHOWNOACTIVATE);
+    }
+  }
+  SetTimer(hwnd(), kFadeTimer, kFadeTimerMs, nullptr);
+}
+
+void TAutoRunForm::OnFadeTimer() {
+  KillTimer(hwnd(), kFadeTimer);
+  if (layered_ && page_.shadow && shadow_) {
+    SetWindowPos(shadow_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    PlaceShadow();
+  }
+  if (layered_) {
+    if (page_.fadeIn) {
+      for (std::uint8_t v : FadeInOpacities(page_.fadeInDelay, page_.fadeInStep)) {
+        SetOpacity(v);
+        Pause(page_.fadeInDelay);
+      }
+    }
+    SetOpacity(255);
+    if (shadow_) SetLayeredWindowAttributes(shadow_, 0, shadowOpacity_, LWA_ALPHA);
+    // Some systems drop what a fully transparent window painted; paint the finished page again.
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  }
+}
+
+void TAutoRunForm::FadeOutAndHideShadow() {
+  if (shadow_) ShowWindow(shadow_, SW_HIDE);
+  if (!layered_ || IsKind(page_.pageKind, PageKind::ScreenBackground)) return;
+  SetOpacity(255);
+  if (page_.fadeOut) {
+    for (std::uint8_t v : FadeOutOpacities(page_.fadeOutDelay, page_.fadeOutStep)) {
+      SetOpacity(v);
+      UpdateWindow(hwnd());
+      Pause(page_.fadeOutDelay);
+    }
+  }
+  SetOpacity(0);
+}
+
+void TAutoRunForm::OnStartTimer() {
+  KillTimer(hwnd(), kStartTimer);
+  RunStartAction();
+}
+
+void TAutoRunForm::RunStartAction() {
+  if (actionRunner_ && page_.command.actionKind != 0) actionRunner_(*this, page_.command);
+}
+
+void TAutoRunForm::OnSecondsTimer() {
+  ++seconds_;
+  const bool staysAWhile = IsKind(page_.pageKind, PageKind::SplashScreen) || IsKind(page_.pageKind, PageKind::ExitForm);
+  if (staysAWhile && page_.stayTime > 0 && seconds_ >= page_.stayTime) {
+    KillTimer(hwnd(), kSecondsTimer);
+    PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+  }
+}
+
+bool TAutoRunForm::ClosesOnClick() const {
+  return page_.clickContinue &&
+         (IsKind(page_.pageKind, PageKind::SplashScreen) || IsKind(page_.pageKind, PageKind::ExitForm));
+}
+
+void TAutoRunForm::ApplyCheckGroup(ObjectControl& clicked) {
+  TCommand& command = clicked.data().command;
+  const std::uint8_t kind = clicked.kind();
+  if (kind != kKindImageButton && kind != kKindImage && kind != kKindSimpleText) return;
+  if (!command.checkStyleInGroup || command.groupName.empty()) return;
+  command.checked = true;
+  clicked.SetChecked(true);
+  for (auto& control : controls_) {
+    if (control.get() == &clicked || control->kind() != kind) continue;
+    TCommand& other = control->data().command;
+    if (other.checkStyleInGroup && other.groupName == command.groupName) {
+      other.checked = false;
+      control->SetChecked(false);
+    }
+  }
+}
+
+void TAutoRunForm::ObjectClick(ObjectControl& control) {
+  if (ClosesOnClick()) {
+    PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+    return;
+  }
+  switch (ButtonTypeOf(control.data())) {
+    case kButtonTypeOk:
+      result_ = 1;
+      PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+      return;
+    case kButtonTypeCancel:
+      result_ = 0;
+      PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+      return;
+    case kButtonTypeSubmit:
+      // Without form inputs to validate, submitting accepts the form.
+      result_ = 1;
+      PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+      return;
+    default:
+      break;
+  }
+  ApplyCheckGroup(control);
+  if (actionRunner_) actionRunner_(*this, control.data().command);
+}
+
+void TAutoRunForm::ObjectMouseDown(ObjectControl&, POINT screen) { mouseDownAt_ = screen; }
+
+void TAutoRunForm::ObjectMouseUp(ObjectControl&, POINT) {}
+
+void TAutoRunForm::ObjectMouseMove(ObjectControl& control, bool leftButtonDown, POINT screen) {
+  if (!control.data().command.windowMoveHandle || !leftButtonDown) return;
+  RECT r;
+  GetWindowRect(hwnd(), &r);
+  SetWindowPos(hwnd(), nullptr, r.left + screen.x - mouseDownAt_.x, r.top + screen.y - mouseDownAt_.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  mouseDownAt_ = screen;
+}
+
+void TAutoRunForm::ObjectMouseEnter(ObjectControl& control) {
+  // At most one object looks hot, even when a leave notification was lost.
+  for (auto& other : controls_) {
+    if (other.get() != &control && (other->kind() == kKindImageButton || other->kind() == kKindImage)) {
+      other->ClearHover();
+    }
+  }
+}
+
+void TAutoRunForm::ObjectMouseLeave(ObjectControl&) {}
+
+void TAutoRunForm::InvalidateObject(ObjectControl& control) { surface_.InvalidateControl(control); }
+
+void TAutoRunForm::BackgroundClick() {
+  if (ClosesOnClick()) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+}
+
+void TAutoRunForm::BackgroundMouseMove() {
+  for (auto& control : controls_) {
+    if (control->kind() == kKindImageButton || control->kind() == kKindImage) control->ClearHover();
+  }
+}
+
+LRESULT TAutoRunForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_TIMER:
+      if (wParam == kStartTimer) OnStartTimer();
+      if (wParam == kFadeTimer) OnFadeTimer();
+      if (wParam == kSecondsTimer) OnSecondsTimer();
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && shown_ && layered_ &&
+          !IsKind(page_.pageKind, PageKind::ScreenBackground)) {
+        SetTimer(hwnd(), kFadeTimer, kFadeTimerMs, nullptr);
+      }
+      return DefWindowProcA(hwnd(), message, wParam, lParam);
+    case WM_KEYDOWN:
+      if (ClosesOnClick()) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+      return 0;
+    case WM_SIZE:
+      if (surface_.hwnd()) {
+        MoveWindow(surface_.hwnd(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        RedrawBackground();
+      }
+      PlaceShadow();
+      return 0;
+    case WM_MOVE:
+      PlaceShadow();
+      return 0;
+    case WM_GETMINMAXINFO: {
+      auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+      info->ptMinTrackSize = POINT{kMinimumWindowSize, kMinimumWindowSize};
+      return 0;
+    }
+    case WM_CLOSE:
+      FadeOutAndHideShadow();
+      DestroyWindow(hwnd());
+      return 0;
+    default:
+      return Window::HandleMessage(message, wParam, lParam);
+  }
+}
+
+void TAutoRunForm::OnDestroy() {
+  KillTimer(hwnd(), kStartTimer);
+  KillTimer(hwnd(), kFadeTimer);
+  KillTimer(hwnd(), kSecondsTimer);
+  if (shadow_) {
+    DestroyWindow(shadow_);
+    shadow_ = nullptr;
+  }
+  if (mainWindow_) PostQuitMessage(0);
+}
+
+}  // namespace plexara

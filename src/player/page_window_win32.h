@@ -1,0 +1,122 @@
+// TAutoRunForm: the window of one page. It builds the object controls from its PageData, paints
+// the background and the drawn objects on its object surface, fades in and out with its shadow
+// window when the system has layered windows, runs the start, fade and seconds timers (stay time,
+// click-to-continue, start sound), and carries out the object events: clicks, the page-wide hover
+// rule, check groups and comment viewers. The same class serves every page kind.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/startup_context.h"
+#include "objects/object_control_win32.h"
+#include "platform/window_win32.h"
+#include "player/object_surface_win32.h"
+#include "storage/page_file.h"
+
+namespace plexara {
+
+inline constexpr char kPageWindowClass[] = "TAutoRunForm";
+
+// How a page window runs an action record; the action executor plugs in here.
+using ActionRunner = std::function<void(class TAutoRunForm& window, const TCommand& command)>;
+
+// Sleeps between fade steps; tests replace it to count steps without waiting.
+using FadePause = std::function<void(int milliseconds)>;
+
+class TAutoRunForm final : public win32::Window, private ObjectEvents, private SurfaceEvents {
+ public:
+  explicit TAutoRunForm(StartupContext& context);
+  ~TAutoRunForm() override;
+
+  // Loads the page an entry names (full load). Reports its own failure.
+  bool LoadPage(const TAutoFormInfo& entry);
+  // Takes a page already read.
+  void SetPage(PageData page);
+  // Creates the window (hidden) for the loaded page; the main window ends the message loop when it
+  // is destroyed.
+  bool CreatePageWindow(HWND owner, bool mainWindow);
+  // Shows the window: the fade-in preparations, the timers, and the window itself.
+  void ShowPage();
+
+  const PageData& page() const { return page_; }
+  PageData& page() { return page_; }
+  std::vector<ObjectControl*> Controls() const;
+  ObjectControl* FindObject(std::string_view name) const;
+  ObjectSurface& surface() { return surface_; }
+
+  std::uint8_t result() const { return result_; }
+  void SetResult(std::uint8_t result) { result_ = result; }
+  std::uint8_t exitRequested() const { return exitRequested_; }
+  void SetExitRequested(std::uint8_t value) { exitRequested_ = value; }
+  int secondsCounter() const { return seconds_; }
+  bool shown() const { return shown_; }
+
+  void SetActionRunner(ActionRunner runner) { actionRunner_ = std::move(runner); }
+  void SetFadePause(FadePause pause) { fadePause_ = std::move(pause); }
+  // Every opacity the window has been given, in order (what fade tests read back).
+  const std::vector<std::uint8_t>& opacityLog() const { return opacityLog_; }
+
+  void RedrawBackground();
+  void PrepareFadeIn();
+  void FadeOutAndHideShadow();
+  void RunStartAction();
+  HWND shadowWindow() const { return shadow_; }
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDestroy() override;
+
+  // ObjectEvents
+  void ObjectClick(ObjectControl& control) override;
+  void ObjectMouseDown(ObjectControl& control, POINT screen) override;
+  void ObjectMouseUp(ObjectControl& control, POINT screen) override;
+  void ObjectMouseMove(ObjectControl& control, bool leftButtonDown, POINT screen) override;
+  void ObjectMouseEnter(ObjectControl& control) override;
+  void ObjectMouseLeave(ObjectControl& control) override;
+  void InvalidateObject(ObjectControl& control) override;
+  // SurfaceEvents
+  void BackgroundClick() override;
+  void BackgroundMouseMove() override;
+
+  void BuildControls();
+  void ApplyCheckGroup(ObjectControl& clicked);
+  bool ClosesOnClick() const;
+  void SetOpacity(std::uint8_t opacity);
+  void PlaceShadow();
+  void OnFadeTimer();
+  void OnStartTimer();
+  void OnSecondsTimer();
+  void Pause(int milliseconds);
+
+  StartupContext& context_;
+  PageData page_;
+  std::vector<std::unique_ptr<ObjectControl>> controls_;
+  ObjectSurface surface_;
+  HWND shadow_ = nullptr;
+  HICON icon_ = nullptr;
+  bool mainWindow_ = false;
+  bool shown_ = false;
+  bool layered_ = false;
+  std::uint8_t shadowOpacity_ = 80;
+  int seconds_ = 0;
+  std::uint8_t result_ = 0;
+  std::uint8_t exitRequested_ = 0;
+  POINT mouseDownAt_{};
+  ActionRunner actionRunner_;
+  FadePause fadePause_;
+  std::vector<std::uint8_t> opacityLog_;
+};
+
+// Window style bits for a page's border style and border icons.
+struct PageFrameStyle {
+  DWORD style = 0;
+  DWORD exStyle = 0;
+};
+PageFrameStyle FrameStyleOf(const PageData& page);
+
+}  // namespace plexara
