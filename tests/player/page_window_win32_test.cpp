@@ -1,0 +1,120 @@
+// The page window under Wine: fade steps and their absence without layered windows, the shadow
+// window, stay time and click-to-continue of splash screens, and what a click on an object does.
+#include "player/page_window_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <vector>
+
+#include "objects/button_records.h"
+#include "support/automation_win32.h"
+
+namespace plexara {
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::WaitUntil;
+
+PageData SplashPage() {
+  PageData page;
+  page.caption = "Splash";
+  page.pageKind = static_cast<std::uint8_t>(PageKind::SplashScreen);
+  page.width = 300;
+  page.height = 200;
+  page.fadeIn = true;
+  page.fadeInDelay = 20;
+  page.fadeInStep = 255;
+  page.shadow = true;
+  page.clickContinue = true;
+  ObjectData button;
+  ImageButtonRecord record;
+  record.left = 10;
+  record.top = 10;
+  record.width = 100;
+  record.height = 30;
+  button.record = record;
+  button.command.name = "Go";
+  button.command.actionKind = 6;
+  page.objects.push_back(button);
+  return page;
+}
+
+struct Shown {
+  StartupContext context;
+  TAutoRunForm window{context};
+  std::vector<int> pauses;
+  std::vector<std::string> actions;
+
+  Shown(PageData page, bool layered) {
+    context.layeredWindows = layered;
+    window.SetFadePause([this](int ms) { pauses.push_back(ms); });
+    window.SetActionRunner([this](TAutoRunForm&, const TCommand& c) { actions.push_back(c.name); });
+    window.SetPage(std::move(page));
+    EXPECT_TRUE(window.CreatePageWindow(nullptr, false));
+    window.ShowPage();
+  }
+  bool Open() const { return window.hwnd() != nullptr && IsWindow(window.hwnd()); }
+};
+
+TEST(PageWindow, FadesInWithLayeredWindowsOnly) {
+  {
+    Shown shown(SplashPage(), /*layered=*/true);
+    ASSERT_TRUE(WaitUntil([&] { return !shown.window.opacityLog().empty() && shown.window.opacityLog().back() == 255; }, 5s));
+    // Invisible at creation, then a single step of 255: opacity 0, one pause, then 255.
+    EXPECT_EQ(shown.window.opacityLog(), (std::vector<std::uint8_t>{0, 0, 255}));
+    EXPECT_EQ(shown.pauses, std::vector<int>{20});
+    ASSERT_NE(shown.window.shadowWindow(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(shown.window.shadowWindow()));
+    RECT page, shadow;
+    GetWindowRect(shown.window.hwnd(), &page);
+    GetWindowRect(shown.window.shadowWindow(), &shadow);
+    EXPECT_EQ(shadow.left - page.left, 5);
+    EXPECT_EQ(shadow.top - page.top, 5);
+  }
+  {
+    Shown shown(SplashPage(), /*layered=*/false);
+    WaitUntil([] { return false; }, 200ms);
+    EXPECT_TRUE(shown.window.opacityLog().empty());
+    EXPECT_TRUE(shown.pauses.empty());
+    EXPECT_EQ(shown.window.shadowWindow(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(shown.window.hwnd()));
+  }
+}
+
+TEST(PageWindow, SplashScreensCloseOnClickWithoutRunningTheAction) {
+  Shown shown(SplashPage(), false);
+  HWND surface = shown.window.surface().hwnd();
+  PostMessageA(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+  PostMessageA(surface, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+  EXPECT_TRUE(WaitUntil([&] { return !shown.Open(); }, 5s));
+  EXPECT_TRUE(shown.actions.empty());
+}
+
+TEST(PageWindow, StayTimeClosesSplashScreensOnlyWhenPositive) {
+  PageData staying = SplashPage();
+  staying.stayTime = 1;
+  staying.clickContinue = false;
+  Shown closes(staying, false);
+  EXPECT_TRUE(WaitUntil([&] { return !closes.Open(); }, 5s));
+
+  PageData forever = SplashPage();
+  forever.stayTime = 0;
+  forever.clickContinue = false;
+  Shown stays(forever, false);
+  WaitUntil([] { return false; }, 2500ms);
+  EXPECT_TRUE(stays.Open());
+  EXPECT_GE(stays.window.secondsCounter(), 2);
+  // Without click-to-continue the click runs the object's action.
+  HWND surface = stays.window.surface().hwnd();
+  PostMessageA(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+  PostMessageA(surface, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+  EXPECT_TRUE(WaitUntil([&] { return !stays.actions.empty(); }, 5s));
+  EXPECT_EQ(stays.actions, std::vector<std::string>{"Go"});
+  EXPECT_TRUE(stays.Open());
+}
+
+}  // namespace
+}  // namespace plexara
