@@ -13,6 +13,7 @@
 #include "platform/file_system_win32.h"
 #include "platform/message_loop_win32.h"
 #include "platform/shell_win32.h"
+#include "platform/sound_mci_win32.h"
 #include "player/install_runner.h"
 #include "player/page_window_win32.h"
 #include "storage/project_loader.h"
@@ -83,6 +84,7 @@ int RunApplication() {
   // The shell's extended execute and the page controls expect COM on the UI thread.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   win32::InstallWin32ShellSeams();
+  win32::InstallMciSoundSystem();
   StartupContext& context = Context();
 
   OSVERSIONINFOA version{};

@@ -4,6 +4,7 @@
 
 #include "objects/button_records.h"
 #include "player/page_fades.h"
+#include "storage/error_report.h"
 #include "storage/project_loader.h"
 
 namespace plexara {
@@ -127,7 +128,12 @@ PageFrameStyle FrameStyleOf(const PageData& page) {
   return frame;
 }
 
-TAutoRunForm::TAutoRunForm(StartupContext& context) : context_(context), fadePause_([](int ms) { Sleep(ms); }) {}
+TAutoRunForm::TAutoRunForm(StartupContext& context)
+    : context_(context),
+      fadePause_([](int ms) { Sleep(ms); }),
+      actionSound_(CurrentSoundSystem().OpenChannel()),
+      startSound_(CurrentSoundSystem().OpenChannel()),
+      objectSound_(CurrentSoundSystem().OpenChannel()) {}
 
 TAutoRunForm::~TAutoRunForm() {
   Destroy();
@@ -326,12 +332,57 @@ void TAutoRunForm::RunStartAction() {
   if (actionRunner_ && page_.command.actionKind != 0) actionRunner_(*this, page_.command);
 }
 
+static bool FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool TAutoRunForm::PlayActionSound(const std::string& path) {
+  if (!FileExists(path)) {
+    ShowErrorBox("The specified file was not found.");
+    return false;
+  }
+  return actionSound_->Play(path);
+}
+
+bool TAutoRunForm::PlayObjectSound(const std::string& path) {
+  return FileExists(path) && objectSound_->Play(path);
+}
+
+bool TAutoRunForm::PlayStartSound() {
+  if (page_.startSound.empty()) return false;
+  const std::string path = RootRelativePath(context_.projectRoot, page_.startSound);
+  if (!FileExists(path)) {
+    ShowErrorBox("The specified file \"" + path + "\" was not found.");
+    return false;
+  }
+  return startSound_->Play(path);
+}
+
+void TAutoRunForm::StopSounds() {
+  actionSound_->Stop();
+  startSound_->Stop();
+  objectSound_->Stop();
+}
+
+void TAutoRunForm::PlayObjectSoundFor(const std::string& stored) {
+  if (!stored.empty()) PlayObjectSound(RootRelativePath(context_.projectRoot, stored));
+}
+
 void TAutoRunForm::OnSecondsTimer() {
   ++seconds_;
+  const bool visible = IsWindowVisible(hwnd()) != FALSE;
+  // A looping start sound restarts within a second of ending.
+  if (startSoundPlayed_ && page_.startSoundLoop && !startSound_->Playing() && visible) PlayStartSound();
   const bool staysAWhile = IsKind(page_.pageKind, PageKind::SplashScreen) || IsKind(page_.pageKind, PageKind::ExitForm);
   if (staysAWhile && page_.stayTime > 0 && seconds_ >= page_.stayTime) {
     KillTimer(hwnd(), kSecondsTimer);
     PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+  }
+  // Marked before playing, so a missing file shows its box once.
+  if (!startSoundStarted_ && seconds_ >= page_.startSoundDelay && visible) {
+    startSoundStarted_ = true;
+    startSoundPlayed_ = PlayStartSound();
   }
 }
 
@@ -380,12 +431,18 @@ void TAutoRunForm::ObjectClick(ObjectControl& control) {
       break;
   }
   ApplyCheckGroup(control);
+  PlayObjectSoundFor(control.data().command.clickSound);
   if (actionRunner_) actionRunner_(*this, control.data().command);
 }
 
-void TAutoRunForm::ObjectMouseDown(ObjectControl&, POINT screen) { mouseDownAt_ = screen; }
+void TAutoRunForm::ObjectMouseDown(ObjectControl& control, POINT screen) {
+  mouseDownAt_ = screen;
+  PlayObjectSoundFor(control.data().command.mouseDownSound);
+}
 
-void TAutoRunForm::ObjectMouseUp(ObjectControl&, POINT) {}
+void TAutoRunForm::ObjectMouseUp(ObjectControl& control, POINT) {
+  PlayObjectSoundFor(control.data().command.mouseUpSound);
+}
 
 void TAutoRunForm::ObjectMouseMove(ObjectControl& control, bool leftButtonDown, POINT screen) {
   if (!control.data().command.windowMoveHandle || !leftButtonDown) return;
@@ -397,6 +454,7 @@ void TAutoRunForm::ObjectMouseMove(ObjectControl& control, bool leftButtonDown, 
 }
 
 void TAutoRunForm::ObjectMouseEnter(ObjectControl& control) {
+  PlayObjectSoundFor(control.data().command.mouseEnterSound);
   // At most one object looks hot, even when a leave notification was lost.
   for (auto& other : controls_) {
     if (other.get() != &control && (other->kind() == kKindImageButton || other->kind() == kKindImage)) {
@@ -405,7 +463,9 @@ void TAutoRunForm::ObjectMouseEnter(ObjectControl& control) {
   }
 }
 
-void TAutoRunForm::ObjectMouseLeave(ObjectControl&) {}
+void TAutoRunForm::ObjectMouseLeave(ObjectControl& control) {
+  PlayObjectSoundFor(control.data().command.mouseLeaveSound);
+}
 
 void TAutoRunForm::InvalidateObject(ObjectControl& control) { surface_.InvalidateControl(control); }
 
@@ -460,6 +520,7 @@ LRESULT TAutoRunForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 void TAutoRunForm::OnDestroy() {
+  StopSounds();
   KillTimer(hwnd(), kStartTimer);
   KillTimer(hwnd(), kFadeTimer);
   KillTimer(hwnd(), kSecondsTimer);

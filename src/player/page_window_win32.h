@@ -14,6 +14,7 @@
 
 #include "app/startup_context.h"
 #include "objects/object_control_win32.h"
+#include "platform/sound_seam.h"
 #include "platform/window_win32.h"
 #include "player/object_surface_win32.h"
 #include "storage/page_file.h"
@@ -61,6 +62,13 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   // Every opacity the window has been given, in order (what fade tests read back).
   const std::vector<std::uint8_t>& opacityLog() const { return opacityLog_; }
 
+  // Sounds, each on its own channel; paths are full paths. A missing start sound shows an error
+  // box naming the file, a missing action sound a shorter one, a missing object sound nothing.
+  bool PlayActionSound(const std::string& path);
+  bool PlayObjectSound(const std::string& path);
+  bool PlayStartSound();
+  void StopSounds();
+
   void RedrawBackground();
   void PrepareFadeIn();
   void FadeOutAndHideShadow();
@@ -92,6 +100,7 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   void OnStartTimer();
   void OnSecondsTimer();
   void Pause(int milliseconds);
+  void PlayObjectSoundFor(const std::string& stored);
 
   StartupContext& context_;
   PageData page_;
@@ -110,6 +119,11 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   ActionRunner actionRunner_;
   FadePause fadePause_;
   std::vector<std::uint8_t> opacityLog_;
+  std::unique_ptr<SoundChannel> actionSound_;
+  std::unique_ptr<SoundChannel> startSound_;
+  std::unique_ptr<SoundChannel> objectSound_;
+  bool startSoundStarted_ = false;
+  bool startSoundPlayed_ = false;
 };
 
 // Window style bits for a page's border style and border icons.

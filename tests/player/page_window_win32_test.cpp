@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "objects/button_records.h"
+#include "platform/sound_seam.h"
 #include "support/automation_win32.h"
+#include "support/recording_reporter.h"
 
 namespace plexara {
 namespace {
@@ -114,6 +116,59 @@ TEST(PageWindow, StayTimeClosesSplashScreensOnlyWhenPositive) {
   EXPECT_TRUE(WaitUntil([&] { return !stays.actions.empty(); }, 5s));
   EXPECT_EQ(stays.actions, std::vector<std::string>{"Go"});
   EXPECT_TRUE(stays.Open());
+}
+
+// Channels that record what they were asked to play; a file "plays" until the test ends it.
+class RecordingSounds final : public SoundSystem {
+ public:
+  struct Channel final : SoundChannel {
+    explicit Channel(RecordingSounds& system) : owner(system) {}
+    bool Play(const std::string& path) override {
+      owner.played.push_back(path);
+      playing = true;
+      return true;
+    }
+    bool Playing() override { return playing && !owner.allEnded; }
+    void Stop() override { playing = false; }
+    RecordingSounds& owner;
+    bool playing = false;
+  };
+  std::unique_ptr<SoundChannel> OpenChannel() override { return std::make_unique<Channel>(*this); }
+  std::vector<std::string> played;
+  bool allEnded = false;
+};
+
+TEST(PageWindow, StartSoundPlaysAfterItsDelayLoopsAndReportsAMissingFileOnce) {
+  RecordingSounds sounds;
+  SoundSystem* previous = SetSoundSystem(&sounds);
+  const std::string folder = testing_support::MakeTempFolder("plexara-sound");
+  testing_support::CopyFileTo(testing_support::BuildDir() + "\\Plexara.exe", folder + "\\intro.wav");
+  {
+    PageData page = SplashPage();
+    page.pageKind = static_cast<std::uint8_t>(PageKind::MainPage);
+    page.startSound = "intro.wav";
+    page.startSoundLoop = true;
+    Shown shown(page, false);
+    shown.context.projectRoot = folder;
+    ASSERT_TRUE(WaitUntil([&] { return sounds.played.size() == 1; }, 5s));
+    EXPECT_EQ(sounds.played[0], folder + "\\intro.wav");
+    sounds.allEnded = true;  // the sound ends: the loop starts it again within a second
+    EXPECT_TRUE(WaitUntil([&] { return sounds.played.size() == 2; }, 5s));
+  }
+  {
+    testing_support::ScopedRecording recording;
+    PageData page = SplashPage();
+    page.pageKind = static_cast<std::uint8_t>(PageKind::MainPage);
+    page.startSound = "\\missing.wav";
+    Shown shown(page, false);
+    shown.context.projectRoot = folder;
+    WaitUntil([] { return false; }, 2500ms);
+    ASSERT_EQ(testing_support::Recorder().boxes.size(), 1u);
+    EXPECT_EQ(testing_support::Recorder().boxes[0].text,
+              "The specified file \"" + folder + "\\missing.wav\" was not found.");
+  }
+  SetSoundSystem(previous);
+  testing_support::RemoveTree(folder);
 }
 
 }  // namespace
