@@ -178,6 +178,16 @@ LRESULT ObjectSurface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       }
       return 0;
     }
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == hwnd() && events_) {
+        POINT p;
+        GetCursorPos(&p);
+        ScreenToClient(hwnd(), &p);
+        HCURSOR cursor = events_->CursorFor(DrawnControlAt(p));
+        SetCursor(cursor ? cursor : LoadCursor(nullptr, IDC_ARROW));
+        return TRUE;
+      }
+      return DefWindowProcA(hwnd(), message, wParam, lParam);
     case WM_CAPTURECHANGED:
       pressed_ = nullptr;
       pressedOnBackground_ = false;

@@ -23,6 +23,9 @@ class SurfaceEvents {
   virtual ~SurfaceEvents() = default;
   virtual void BackgroundClick() = 0;
   virtual void BackgroundMouseMove() = 0;
+  // The pointer shape over a drawn control, or over the empty page when control is null; null
+  // keeps the default arrow.
+  virtual HCURSOR CursorFor(const ObjectControl* control) = 0;
 };
 
 class ObjectSurface final : public win32::Window {

@@ -1,8 +1,10 @@
 #include "player/page_window_win32.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "objects/button_records.h"
+#include "player/cursor_table_win32.h"
 #include "player/page_fades.h"
 #include "storage/error_report.h"
 #include "storage/project_loader.h"
@@ -153,6 +155,7 @@ void TAutoRunForm::SetPage(PageData page) {
 }
 
 void TAutoRunForm::BuildControls() {
+  if (surface_.hwnd()) surface_.SetControls({});  // never left pointing at freed controls
   controls_.clear();
   for (ObjectData& object : page_.objects) {
     std::unique_ptr<ObjectControl> control = CreateObjectControl(object);
@@ -290,6 +293,11 @@ void TAutoRunForm::PrepareFadeIn() {
 
 void TAutoRunForm::OnFadeTimer() {
   KillTimer(hwnd(), kFadeTimer);
+  if (pending_) {
+    // A page switched in place keeps its window as it is shown.
+    pending_ = false;
+    return;
+  }
   if (layered_ && page_.shadow && shadow_) {
     SetWindowPos(shadow_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -323,13 +331,56 @@ void TAutoRunForm::FadeOutAndHideShadow() {
   SetOpacity(0);
 }
 
+void TAutoRunForm::BeginGotoPage(const std::string& pageName) {
+  pendingPage_ = pageName;
+  pending_ = true;
+  SetTimer(hwnd(), kStartTimer, kStartTimerMs, nullptr);
+}
+
 void TAutoRunForm::OnStartTimer() {
   KillTimer(hwnd(), kStartTimer);
+  if (pending_) {
+    const auto& pages = context_.project.pages;
+    const auto entry = std::find_if(pages.begin(), pages.end(), [&](const TAutoFormInfo& e) { return e.name == pendingPage_; });
+    // The window keeps its frame, caption, size, icon and menu bar; a page that does not load
+    // leaves the current content in place.
+    PageData next = page_;
+    if (entry == pages.end() || !LoadPageByEntry(context_, *entry, next, PageReadMode::ContentReload)) {
+      pending_ = false;
+      return;
+    }
+    page_ = std::move(next);
+    BuildControls();
+    RedrawBackground();
+    SetTimer(hwnd(), kFadeTimer, kFadeTimerMs, nullptr);
+  }
   RunStartAction();
+  // Cursor files override the hand the start action gave to objects with an action.
+  pageCursor_ = CursorOfNumber(CursorNumber(context_.projectRoot, page_.command.cursor));
+  for (std::size_t i = 0; i < controls_.size() && i < objectCursors_.size(); ++i) {
+    if (HCURSOR own = CursorOfNumber(CursorNumber(context_.projectRoot, controls_[i]->data().command.cursor))) {
+      objectCursors_[i] = own;
+    }
+  }
 }
 
 void TAutoRunForm::RunStartAction() {
   if (actionRunner_ && page_.command.actionKind != 0) actionRunner_(*this, page_.command);
+  objectCursors_.assign(controls_.size(), nullptr);
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    if (controls_[i]->data().command.actionKind != 0) objectCursors_[i] = LoadCursor(nullptr, IDC_HAND);
+  }
+}
+
+HCURSOR TAutoRunForm::ObjectCursor(const ObjectControl& control) const {
+  for (std::size_t i = 0; i < controls_.size() && i < objectCursors_.size(); ++i) {
+    if (controls_[i].get() == &control) return objectCursors_[i];
+  }
+  return nullptr;
+}
+
+HCURSOR TAutoRunForm::CursorFor(const ObjectControl* control) {
+  return control ? ObjectCursor(*control) : pageCursor_;
 }
 
 static bool FileExists(const std::string& path) {

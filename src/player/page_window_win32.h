@@ -73,6 +73,11 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   void PrepareFadeIn();
   void FadeOutAndHideShadow();
   void RunStartAction();
+  // Switches this window to another page of the project in place (the start timer reloads it).
+  void BeginGotoPage(const std::string& pageName);
+  bool pagePending() const { return pending_; }
+  // The pointer shape an object shows (after the start action ran); null for the default.
+  HCURSOR ObjectCursor(const ObjectControl& control) const;
   HWND shadowWindow() const { return shadow_; }
 
  private:
@@ -90,6 +95,7 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   // SurfaceEvents
   void BackgroundClick() override;
   void BackgroundMouseMove() override;
+  HCURSOR CursorFor(const ObjectControl* control) override;
 
   void BuildControls();
   void ApplyCheckGroup(ObjectControl& clicked);
@@ -122,6 +128,10 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   std::unique_ptr<SoundChannel> actionSound_;
   std::unique_ptr<SoundChannel> startSound_;
   std::unique_ptr<SoundChannel> objectSound_;
+  std::string pendingPage_;
+  bool pending_ = false;
+  HCURSOR pageCursor_ = nullptr;
+  std::vector<HCURSOR> objectCursors_;  // by control index
   bool startSoundStarted_ = false;
   bool startSoundPlayed_ = false;
 };

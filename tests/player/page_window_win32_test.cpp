@@ -118,6 +118,41 @@ TEST(PageWindow, StayTimeClosesSplashScreensOnlyWhenPositive) {
   EXPECT_TRUE(stays.Open());
 }
 
+TEST(PageWindow, GotoPageReloadsTheContentAndKeepsTheFrame) {
+  const std::string folder = testing_support::MakeTempFolder("plexara-goto");
+  ASSERT_TRUE(CreateDirectoryA((folder + "\\AutoRunSource").c_str(), nullptr));
+  PageData other;
+  other.pageName = "Other";
+  other.caption = "Other caption";
+  other.width = 500;
+  other.backColor = RgbColor(10, 200, 30);
+  other.objects.push_back(SplashPage().objects[0]);
+  other.objects.push_back(SplashPage().objects[0]);
+  ASSERT_TRUE(SavePageFile(PageFilePath(folder, "Other"), other));
+  {
+    PageData first = SplashPage();
+    first.pageKind = static_cast<std::uint8_t>(PageKind::MainPage);
+    Shown shown(first, false);
+    shown.context.projectRoot = folder;
+    shown.context.project.pages = {{.name = "Other", .kind = 3}};
+
+    shown.window.BeginGotoPage("Missing");
+    ASSERT_TRUE(WaitUntil([&] { return !shown.window.pagePending(); }, 5s));
+    EXPECT_EQ(shown.window.page().objects.size(), 1u);
+
+    shown.window.BeginGotoPage("Other");
+    ASSERT_TRUE(WaitUntil([&] { return shown.window.page().pageName == "Other" && !shown.window.pagePending(); }, 5s));
+    EXPECT_EQ(shown.window.page().caption, "Splash");
+    EXPECT_EQ(shown.window.page().width, 300);
+    EXPECT_EQ(shown.window.page().backColor, RgbColor(10, 200, 30));
+    EXPECT_EQ(shown.window.Controls().size(), 2u);
+    char title[64] = {};
+    GetWindowTextA(shown.window.hwnd(), title, sizeof(title));
+    EXPECT_STREQ(title, "Splash");
+  }
+  testing_support::RemoveTree(folder);
+}
+
 // Channels that record what they were asked to play; a file "plays" until the test ends it.
 class RecordingSounds final : public SoundSystem {
  public:
