@@ -3,7 +3,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "objects/button_control_win32.h"
 #include "objects/button_records.h"
+#include "objects/shape_paint_win32.h"
+#include "platform/gdi_objects_win32.h"
+#include "player/gradient.h"
+#include "storage/codecs/metafile_render.h"
 #include "player/cursor_table_win32.h"
 #include "player/page_fades.h"
 #include "storage/error_report.h"
@@ -32,11 +37,6 @@ std::uint8_t ButtonTypeOf(const ObjectData& object) {
   if (const auto* button = std::get_if<ButtonRecord>(&object.record)) return button->buttonType;
   if (const auto* imageButton = std::get_if<ImageButtonRecord>(&object.record)) return imageButton->buttonType;
   return kButtonTypeNormal;
-}
-
-COLORREF ToColorRef(ColorRef color) {
-  if ((color & 0x80000000u) != 0) return GetSysColor(static_cast<int>(color & 0xFF));
-  return static_cast<COLORREF>(color & 0x00FFFFFFu);
 }
 
 // The window icon from an icon picture: the entry of the icon file closest to 32 pixels.
@@ -168,6 +168,7 @@ void TAutoRunForm::BuildControls() {
     }
     surface_.SetControls(Controls());
   }
+  JoinButtonGroups(Controls());
   // A page starts with every checked member of a check group shown checked, in object order.
   for (auto& control : controls_) {
     const TCommand& command = control->data().command;
@@ -222,7 +223,7 @@ bool TAutoRunForm::CreatePageWindow(HWND owner, bool mainWindow) {
   }
   if (layered_) {
     SetOpacity(0);  // invisible until shown and faded in
-    shadow_ = CreateShadowWindow(ToColorRef(page_.shadowColor));
+    shadow_ = CreateShadowWindow(ColorOf(page_.shadowColor));
     shadowOpacity_ = page_.shadowAlpha;
     if (shadow_) SetLayeredWindowAttributes(shadow_, 0, shadowOpacity_, LWA_ALPHA);
   }
@@ -251,9 +252,7 @@ void TAutoRunForm::RedrawBackground() {
   GetClientRect(surface_.hwnd() ? surface_.hwnd() : hwnd(), &client);
   const int w = client.right, h = client.bottom;
   if (w <= 0 || h <= 0) return;
-  const COLORREF back = ToColorRef(page_.backColor);
-  Bitmap background(w, h, Bgra{GetBValue(back), GetGValue(back), GetRValue(back), 255});
-  surface_.SetBackground(std::move(background));
+  surface_.SetBackground(RenderPageBackground(page_, w, h, ResolveColorWin32, RenderMetafile));
 }
 
 void TAutoRunForm::SetOpacity(std::uint8_t opacity) {
