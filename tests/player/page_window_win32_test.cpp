@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "objects/button_records.h"
+#include "objects/image_button_control_win32.h"
 #include "platform/sound_seam.h"
 #include "support/automation_win32.h"
 #include "support/recording_reporter.h"
@@ -151,6 +152,61 @@ TEST(PageWindow, GotoPageReloadsTheContentAndKeepsTheFrame) {
     EXPECT_STREQ(title, "Splash");
   }
   testing_support::RemoveTree(folder);
+}
+
+// Three image buttons in a row: A and B in check group "g" (B stored checked), C alone.
+PageData GroupPage() {
+  PageData page;
+  page.pageKind = static_cast<std::uint8_t>(PageKind::MainPage);
+  page.width = 400;
+  page.height = 200;
+  for (int i = 0; i < 3; ++i) {
+    ObjectData object;
+    ImageButtonRecord record;
+    record.left = 10 + 110 * i;
+    record.top = 10;
+    record.width = 100;
+    record.height = 30;
+    object.record = record;
+    object.command.name = std::string(1, static_cast<char>('A' + i));
+    object.command.checkStyleInGroup = i < 2;
+    object.command.groupName = i < 2 ? "g" : "";
+    object.command.checked = i == 1;
+    page.objects.push_back(object);
+  }
+  return page;
+}
+
+const ButtonPointerState& StateOf(const TAutoRunForm& window, const char* name) {
+  return static_cast<const PointerLookControl*>(window.FindObject(name))->state();
+}
+
+TEST(PageWindow, OneHotObjectAtATimeAndCheckGroups) {
+  Shown shown(GroupPage(), false);
+  HWND surface = shown.window.surface().hwnd();
+  // A stored checked member starts checked.
+  EXPECT_FALSE(StateOf(shown.window, "A").checked());
+  EXPECT_TRUE(StateOf(shown.window, "B").checked());
+
+  // The pointer over A, then over C: only C stays hot, then nothing over the empty page.
+  SendMessageA(surface, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
+  EXPECT_TRUE(StateOf(shown.window, "A").hover());
+  SendMessageA(surface, WM_MOUSEMOVE, 0, MAKELPARAM(240, 20));
+  EXPECT_FALSE(StateOf(shown.window, "A").hover());
+  EXPECT_TRUE(StateOf(shown.window, "C").hover());
+  SendMessageA(surface, WM_MOUSEMOVE, 0, MAKELPARAM(200, 150));
+  EXPECT_FALSE(StateOf(shown.window, "C").hover());
+
+  // Clicking A checks it and clears B; clicking C (no group) changes neither.
+  for (const LPARAM at : {MAKELPARAM(20, 20), MAKELPARAM(240, 20)}) {
+    SendMessageA(surface, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(surface, WM_LBUTTONUP, 0, at);
+  }
+  EXPECT_TRUE(StateOf(shown.window, "A").checked());
+  EXPECT_FALSE(StateOf(shown.window, "B").checked());
+  EXPECT_FALSE(shown.window.page().objects[1].command.checked);
+  EXPECT_FALSE(StateOf(shown.window, "C").checked());
+  EXPECT_EQ(shown.actions, (std::vector<std::string>{"A", "C"}));
 }
 
 // Channels that record what they were asked to play; a file "plays" until the test ends it.
