@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/picture_draw_win32.h"
+
 namespace plexara {
 namespace {
 
@@ -21,19 +23,6 @@ POINT Local(const ObjectControl& control, POINT client) {
 }
 
 }  // namespace
-
-void BlitBitmap(HDC dc, const Bitmap& bitmap, int x, int y) {
-  if (bitmap.empty()) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = bitmap.width();
-  info.bmiHeader.biHeight = -bitmap.height();  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(bitmap.width()), static_cast<DWORD>(bitmap.height()), 0, 0, 0,
-                    static_cast<UINT>(bitmap.height()), bitmap.data(), &info, DIB_RGB_COLORS);
-}
 
 bool ObjectSurface::CreateOn(HWND page, SurfaceEvents& events) {
   events_ = &events;
@@ -86,7 +75,9 @@ void ObjectSurface::PaintAll(HDC dc, const RECT& client) {
   HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
   HGDIOBJ old = SelectObject(buffer, bitmap);
   FillRect(buffer, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  BlitBitmap(buffer, background_, 0, 0);
+  if (!background_.empty()) {
+    DrawBitmap(buffer, background_, RECT{0, 0, background_.width(), background_.height()}, BitmapBlend::Opaque);
+  }
   for (ObjectControl* control : controls_) {
     if (control->Windowed() || !control->Visible()) continue;
     const ObjectBounds b = control->Bounds();

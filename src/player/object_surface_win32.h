@@ -63,7 +63,4 @@ class ObjectSurface final : public win32::Window {
   bool trackingLeave_ = false;
 };
 
-// Copies a BGRA bitmap onto dc at (x, y), opaque.
-void BlitBitmap(HDC dc, const Bitmap& bitmap, int x, int y);
-
 }  // namespace plexara
