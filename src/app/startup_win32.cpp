@@ -64,6 +64,12 @@ int RunPlayer(win32::Win32FileSystem& fileSystem) {
   RunInstallList(context.project.settings.installList, context.projectRoot, fileSystem, CurrentShell(),
                  CurrentMessageBoxes());
 
+  const std::string iconPath = context.projectRoot + std::string(kDiscIconName);
+  if (fileSystem.FileExists(iconPath)) {
+    TAutoRunForm::SetApplicationIcon(static_cast<HICON>(
+        LoadImageA(nullptr, iconPath.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
+  }
+
   // The main window shows the first Main Page; a project without one shows the default empty page.
   TAutoRunForm mainWindow(context);
   for (const TAutoFormInfo& entry : context.project.pages) {
@@ -73,6 +79,7 @@ int RunPlayer(win32::Win32FileSystem& fileSystem) {
   }
   if (context.project.settings.applicationTitle.empty()) SetApplicationTitle(mainWindow.page().caption);
   if (!mainWindow.CreatePageWindow(nullptr, /*mainWindow=*/true)) return 1;
+  if (context.project.settings.applicationStyle == kApplicationTabbedNotebook) mainWindow.BuildTabStrip();
   mainWindow.ShowPage();
   return win32::RunMessageLoop();
 }

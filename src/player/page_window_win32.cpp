@@ -1,5 +1,7 @@
 #include "player/page_window_win32.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -11,6 +13,7 @@
 #include "storage/codecs/metafile_render.h"
 #include "player/cursor_table_win32.h"
 #include "player/page_fades.h"
+#include "player/tab_pages.h"
 #include "storage/error_report.h"
 #include "storage/project_loader.h"
 
@@ -130,6 +133,10 @@ PageFrameStyle FrameStyleOf(const PageData& page) {
   return frame;
 }
 
+HICON applicationIcon = nullptr;
+
+void TAutoRunForm::SetApplicationIcon(HICON icon) { applicationIcon = icon; }
+
 TAutoRunForm::TAutoRunForm(StartupContext& context)
     : context_(context),
       fadePause_([](int ms) { Sleep(ms); }),
@@ -140,6 +147,80 @@ TAutoRunForm::TAutoRunForm(StartupContext& context)
 TAutoRunForm::~TAutoRunForm() {
   Destroy();
   if (icon_) DestroyIcon(icon_);
+  if (tabFont_) DeleteObject(tabFont_);
+  if (tabImages_) ImageList_Destroy(static_cast<HIMAGELIST>(tabImages_));
+}
+
+bool TAutoRunForm::BuildTabStrip() {
+  static const bool initialised = [] {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES};
+    return InitCommonControlsEx(&controls) != FALSE;
+  }();
+  if (!initialised || !hwnd()) return false;
+  const TSettings& settings = context_.project.settings;
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  tabStrip_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, client.right, 30,
+                              hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (!tabStrip_) return false;
+  tabFont_ = CreateFontOf(settings.tabFont);
+  SendMessageA(tabStrip_, WM_SETFONT, reinterpret_cast<WPARAM>(tabFont_), TRUE);
+  const int iconSize = std::clamp(settings.iconSize, 1, 256);
+  HIMAGELIST images = nullptr;
+  if (settings.showSheetIcons) {
+    images = ImageList_Create(iconSize, iconSize, ILC_COLOR24, 4, 4);
+    tabImages_ = images;
+    TabCtrl_SetImageList(tabStrip_, images);
+  }
+  for (std::size_t index : TabbedPages(context_.project)) {
+    const TAutoFormInfo& entry = context_.project.pages[index];
+    std::string caption;
+    Picture iconPicture;
+    if (!ReadPageCaptionAndIcon(context_, entry, caption, iconPicture)) break;
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = caption.data();
+    if (images) {
+      // Each icon is laid on white and scaled to the strip's icon size.
+      HICON own = IconOf(iconPicture);
+      HICON icon = own ? own : (applicationIcon ? applicationIcon : LoadIcon(nullptr, IDI_APPLICATION));
+      HDC screen = GetDC(nullptr);
+      HDC dc = CreateCompatibleDC(screen);
+      HBITMAP bitmap = CreateCompatibleBitmap(screen, iconSize, iconSize);
+      HGDIOBJ old = SelectObject(dc, bitmap);
+      RECT square{0, 0, iconSize, iconSize};
+      FillRect(dc, &square, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+      DrawIconEx(dc, 0, 0, icon, iconSize, iconSize, 0, nullptr, DI_NORMAL);
+      SelectObject(dc, old);
+      item.mask |= TCIF_IMAGE;
+      item.iImage = ImageList_Add(images, bitmap, nullptr);
+      DeleteObject(bitmap);
+      DeleteDC(dc);
+      ReleaseDC(nullptr, screen);
+      if (own) DestroyIcon(own);
+    }
+    TabCtrl_InsertItem(tabStrip_, static_cast<int>(tabPages_.size()), &item);
+    tabPages_.push_back(entry.name);
+  }
+  // The strip keeps only the height of its tabs.
+  RECT tab{};
+  if (TabCtrl_GetItemRect(tabStrip_, 0, &tab)) tabHeight_ = tab.bottom + 2;
+  if (applicationIcon) {
+    SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(applicationIcon));
+    SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(applicationIcon));
+  }
+  std::string title = settings.applicationTitle;
+  title.erase(0, title.find_first_not_of(" \t\r\n"));
+  title.erase(title.find_last_not_of(" \t\r\n") + 1);
+  if (!title.empty()) SetWindowTextA(hwnd(), title.c_str());
+  LayOutChildren(client.right, client.bottom);
+  RedrawBackground();
+  return true;
+}
+
+void TAutoRunForm::LayOutChildren(int width, int height) {
+  if (tabStrip_) MoveWindow(tabStrip_, 0, 0, width, tabHeight_, TRUE);
+  if (surface_.hwnd()) MoveWindow(surface_.hwnd(), 0, tabHeight_, width, std::max(0, height - tabHeight_), TRUE);
 }
 
 bool TAutoRunForm::LoadPage(const TAutoFormInfo& entry) {
@@ -217,9 +298,9 @@ bool TAutoRunForm::CreatePageWindow(HWND owner, bool mainWindow) {
   }
   if (!Create(args)) return false;
   icon_ = IconOf(page_.pageIcon);
-  if (icon_) {
-    SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  if (HICON icon = icon_ ? icon_ : applicationIcon) {
+    SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   }
   if (layered_) {
     SetOpacity(0);  // invisible until shown and faded in
@@ -542,12 +623,21 @@ LRESULT TAutoRunForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         SetTimer(hwnd(), kFadeTimer, kFadeTimerMs, nullptr);
       }
       return DefWindowProcA(hwnd(), message, wParam, lParam);
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (tabStrip_ && header->hwndFrom == tabStrip_ && header->code == TCN_SELCHANGE) {
+        const int selected = TabCtrl_GetCurSel(tabStrip_);
+        if (selected >= 0 && static_cast<std::size_t>(selected) < tabPages_.size()) BeginGotoPage(tabPages_[selected]);
+        return 0;
+      }
+      return DefWindowProcA(hwnd(), message, wParam, lParam);
+    }
     case WM_KEYDOWN:
       if (ClosesOnClick()) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
       return 0;
     case WM_SIZE:
       if (surface_.hwnd()) {
-        MoveWindow(surface_.hwnd(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        LayOutChildren(LOWORD(lParam), HIWORD(lParam));
         RedrawBackground();
       }
       PlaceShadow();

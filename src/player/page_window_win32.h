@@ -69,6 +69,15 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   bool PlayStartSound();
   void StopSounds();
 
+  // The icon of the application (the disc's autorun.ico); pages without an icon of their own and
+  // the tabbed notebook use it. Not owned.
+  static void SetApplicationIcon(HICON icon);
+  // The tabbed notebook of the main window: one tab per tabbed page with its caption (and icon),
+  // in the project's tab font; selecting a tab switches this window to that page. The strip stops
+  // at the first page whose caption cannot be read.
+  bool BuildTabStrip();
+  HWND tabStrip() const { return tabStrip_; }
+
   void RedrawBackground();
   void PrepareFadeIn();
   void FadeOutAndHideShadow();
@@ -106,6 +115,7 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   void OnStartTimer();
   void OnSecondsTimer();
   void Pause(int milliseconds);
+  void LayOutChildren(int width, int height);
   void PlayObjectSoundFor(const std::string& stored);
 
   StartupContext& context_;
@@ -128,6 +138,11 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   std::unique_ptr<SoundChannel> actionSound_;
   std::unique_ptr<SoundChannel> startSound_;
   std::unique_ptr<SoundChannel> objectSound_;
+  HWND tabStrip_ = nullptr;
+  HFONT tabFont_ = nullptr;
+  void* tabImages_ = nullptr;  // HIMAGELIST
+  int tabHeight_ = 0;
+  std::vector<std::string> tabPages_;
   std::string pendingPage_;
   bool pending_ = false;
   HCURSOR pageCursor_ = nullptr;

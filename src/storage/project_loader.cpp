@@ -122,4 +122,25 @@ bool LoadPageByEntry(const StartupContext& context, const TAutoFormInfo& entry, 
   return true;
 }
 
+bool ReadPageCaptionAndIcon(const StartupContext& context, const TAutoFormInfo& entry, std::string& caption,
+                            Picture& icon) {
+  if (context.sourceMode == SourceMode::SourceFolder) {
+    const std::string path = PageFilePath(context.projectRoot, entry.name);
+    FileInStream in(path);
+    if (!in.is_open()) {
+      ReportFileError(kCodeReadPageCaptionAndIcon, path);
+      return false;
+    }
+    return ReadPageCaptionAndIcon(in, caption, icon);
+  }
+  const std::string path = context.sourceMode == SourceMode::TargetFile ? TargetFilePath(context.projectRoot)
+                                                                        : context.executablePath;
+  FileInStream in(path);
+  if (!in.is_open()) {
+    ReportFileError(kCodeReadPageCaptionAndIcon, path);
+    return false;
+  }
+  return ReadPageCaptionAndIcon(in, entry, caption, icon);
+}
+
 }  // namespace plexara

@@ -37,4 +37,9 @@ bool LoadProject(StartupContext& context, const std::string& tempFolder);
 bool LoadPageByEntry(const StartupContext& context, const TAutoFormInfo& entry, PageData& window,
                      PageReadMode mode);
 
+// The caption and icon at the start of the page an entry names, by the context's source mode (the
+// tabs of the tabbed notebook show them). Reports its own failure.
+bool ReadPageCaptionAndIcon(const StartupContext& context, const TAutoFormInfo& entry, std::string& caption,
+                            Picture& icon);
+
 }  // namespace plexara

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <chrono>
 #include <vector>
@@ -150,6 +151,55 @@ TEST(PageWindow, GotoPageReloadsTheContentAndKeepsTheFrame) {
     char title[64] = {};
     GetWindowTextA(shown.window.hwnd(), title, sizeof(title));
     EXPECT_STREQ(title, "Splash");
+  }
+  testing_support::RemoveTree(folder);
+}
+
+TEST(PageWindow, TabbedNotebookShowsTheTabbedPagesAndSwitchesOnSelection) {
+  const std::string folder = testing_support::MakeTempFolder("plexara-tabs");
+  ASSERT_TRUE(CreateDirectoryA((folder + "\\AutoRunSource").c_str(), nullptr));
+  for (const auto& [name, caption] : {std::pair{"Main", "Home"}, {"A", "Alpha"}, {"B", "Beta"}}) {
+    PageData page;
+    page.pageName = name;
+    page.caption = caption;
+    ASSERT_TRUE(SavePageFile(PageFilePath(folder, name), page));
+  }
+  {
+    PageData main = SplashPage();
+    main.pageKind = static_cast<std::uint8_t>(PageKind::MainPage);
+    Shown shown(main, false);
+    shown.context.projectRoot = folder;
+    shown.context.project.pages = {{.name = "Main", .kind = 2}, {.name = "A", .kind = 3}, {.name = "B", .kind = 3}};
+    shown.context.project.settings.applicationStyle = kApplicationTabbedNotebook;
+    shown.context.project.settings.tabSheetList = "B\r\nNope\r\nA";
+    shown.context.project.settings.showSheetIcons = true;
+    shown.context.project.settings.applicationTitle = "  Tabs  ";
+    ASSERT_TRUE(shown.window.BuildTabStrip());
+    HWND tabs = shown.window.tabStrip();
+    ASSERT_EQ(TabCtrl_GetItemCount(tabs), 3);
+    std::vector<std::string> texts;
+    for (int i = 0; i < 3; ++i) {
+      char text[32] = {};
+      TCITEMA item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = text;
+      item.cchTextMax = sizeof(text);
+      TabCtrl_GetItem(tabs, i, &item);
+      texts.emplace_back(text);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"Home", "Beta", "Alpha"}));
+    char title[32] = {};
+    GetWindowTextA(shown.window.hwnd(), title, sizeof(title));
+    EXPECT_STREQ(title, "Tabs");
+    RECT strip, surface;
+    GetWindowRect(tabs, &strip);
+    GetWindowRect(shown.window.surface().hwnd(), &surface);
+    EXPECT_EQ(surface.top, strip.bottom) << "the page lies below the tabs";
+
+    TabCtrl_SetCurSel(tabs, 1);
+    NMHDR change{tabs, 0, static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageA(shown.window.hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+    EXPECT_TRUE(WaitUntil([&] { return shown.window.page().pageName == "B"; }, 5s));
   }
   testing_support::RemoveTree(folder);
 }
