@@ -61,6 +61,12 @@ void TAuImage::FitToPicture() {
   SetBounds(data().record, bounds);
 }
 
+void TAuImage::ShowViewerPicture(const Picture& picture) {
+  shown_ = picture;
+  FitToPicture();
+  Repaint();
+}
+
 void TAuImage::StateChanged() {
   Choose();
   ObjectControl::StateChanged();

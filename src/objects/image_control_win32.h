@@ -25,6 +25,11 @@ class TAuImage final : public PointerLookControl {
   // After one of the three pictures of the record was replaced: choose again from scratch.
   void PicturesChanged();
 
+  // Another object's graphic comment shown here while the pointer is over that object; then the
+  // Image's own choice comes back.
+  void ShowViewerPicture(const Picture& picture);
+  void RestoreOwnPicture() { PicturesChanged(); }
+
   const Picture& shownPicture() const { return shown_; }
 
  private:

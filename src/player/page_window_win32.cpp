@@ -7,6 +7,7 @@
 
 #include "objects/button_control_win32.h"
 #include "objects/button_records.h"
+#include "objects/image_control_win32.h"
 #include "objects/shape_paint_win32.h"
 #include "platform/gdi_objects_win32.h"
 #include "player/gradient.h"
@@ -586,6 +587,7 @@ void TAutoRunForm::ObjectMouseMove(ObjectControl& control, bool leftButtonDown, 
 
 void TAutoRunForm::ObjectMouseEnter(ObjectControl& control) {
   PlayObjectSoundFor(control.data().command.mouseEnterSound);
+  if (TAuImage* viewer = GraphicCommentViewer(control)) viewer->ShowViewerPicture(control.data().graphicComment);
   // At most one object looks hot, even when a leave notification was lost.
   for (auto& other : controls_) {
     if (other.get() != &control && (other->kind() == kKindImageButton || other->kind() == kKindImage)) {
@@ -596,6 +598,14 @@ void TAutoRunForm::ObjectMouseEnter(ObjectControl& control) {
 
 void TAutoRunForm::ObjectMouseLeave(ObjectControl& control) {
   PlayObjectSoundFor(control.data().command.mouseLeaveSound);
+  if (TAuImage* viewer = GraphicCommentViewer(control)) viewer->RestoreOwnPicture();
+}
+
+TAuImage* TAutoRunForm::GraphicCommentViewer(const ObjectControl& control) const {
+  const std::string& name = control.data().command.graphicCommentViewer;
+  if (name.empty()) return nullptr;
+  ObjectControl* viewer = FindObject(name);
+  return viewer && viewer->kind() == kKindImage ? static_cast<TAuImage*>(viewer) : nullptr;
 }
 
 void TAutoRunForm::InvalidateObject(ObjectControl& control) { surface_.InvalidateControl(control); }

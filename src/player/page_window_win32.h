@@ -23,6 +23,8 @@ namespace plexara {
 
 inline constexpr char kPageWindowClass[] = "TAutoRunForm";
 
+class TAuImage;
+
 // How a page window runs an action record; the action executor plugs in here.
 using ActionRunner = std::function<void(class TAutoRunForm& window, const TCommand& command)>;
 
@@ -107,6 +109,8 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   HCURSOR CursorFor(const ObjectControl* control) override;
 
   void BuildControls();
+  // The Image an object names as the viewer of its graphic comment, if the page has one.
+  TAuImage* GraphicCommentViewer(const ObjectControl& control) const;
   void ApplyCheckGroup(ObjectControl& clicked);
   bool ClosesOnClick() const;
   void SetOpacity(std::uint8_t opacity);

@@ -90,7 +90,10 @@ class PlayerSources : public ::testing::Test {
     const bool shown = WaitUntil([&] {
       const auto boxes = FindTopLevelWindows("#32770", &kErrorCaption, child.id());
       if (!boxes.empty()) {
-        if (errorText) *errorText = testing_support::DialogText(boxes[0].hwnd);
+        // A box found as it is being created may not have its text yet.
+        const std::string text = testing_support::DialogText(boxes[0].hwnd);
+        if (text.empty()) return false;
+        if (errorText) *errorText = text;
         PostMessageA(boxes[0].hwnd, WM_COMMAND, IDOK, 0);
       }
       pages = FindTopLevelWindows(kPageWindowClass, &caption, child.id());

@@ -83,11 +83,13 @@ TEST_F(RunModes, EditorNameShowsTheMainWindowOnceAndAnyOtherNameIsThePlayer) {
     ChildProcess player = ChildProcess::Start(CopyAs(name));
     ASSERT_TRUE(player.started());
     std::vector<testing_support::WindowInfo> boxes;
+    std::string text;
+    // A box found as it is being created may not have its text yet.
     ASSERT_TRUE(WaitUntil([&] {
       boxes = FindTopLevelWindows("#32770", &kErrorCaption, player.id());
-      return !boxes.empty();
+      if (!boxes.empty()) text = testing_support::DialogText(boxes[0].hwnd);
+      return !text.empty();
     }, 20s)) << name << ": no error box";
-    const std::string text = testing_support::DialogText(boxes[0].hwnd);
     EXPECT_NE(text.find("/1070), please contact"), std::string::npos) << text;
     const std::size_t copy = text.find("\\autorun.exe\", ");
     ASSERT_NE(copy, std::string::npos) << text;

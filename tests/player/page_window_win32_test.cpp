@@ -12,6 +12,7 @@
 
 #include "objects/button_records.h"
 #include "objects/image_button_control_win32.h"
+#include "objects/image_control_win32.h"
 #include "platform/sound_seam.h"
 #include "support/automation_win32.h"
 #include "support/recording_reporter.h"
@@ -257,6 +258,29 @@ TEST(PageWindow, OneHotObjectAtATimeAndCheckGroups) {
   EXPECT_FALSE(shown.window.page().objects[1].command.checked);
   EXPECT_FALSE(StateOf(shown.window, "C").checked());
   EXPECT_EQ(shown.actions, (std::vector<std::string>{"A", "C"}));
+}
+
+TEST(PageWindow, GraphicCommentShowsInTheViewerImageWhileThePointerIsOver) {
+  PageData page = GroupPage();
+  ObjectData viewer;
+  ImageRecord image;
+  image.left = 10;
+  image.top = 100;
+  image.normalImage = Picture::FromBitmap(Bitmap(4, 4, Bgra{0, 0, 255, 255}));
+  viewer.record = image;
+  viewer.command.name = "Viewer";
+  page.objects.push_back(viewer);
+  page.objects[0].command.graphicCommentViewer = "Viewer";
+  page.objects[0].graphicComment = Picture::FromBitmap(Bitmap(4, 4, Bgra{255, 0, 0, 255}));
+  Shown shown(page, false);
+  HWND surface = shown.window.surface().hwnd();
+  const auto* shownImage = static_cast<const TAuImage*>(shown.window.FindObject("Viewer"));
+  const Picture& own = std::get<ImageRecord>(shown.window.page().objects[3].record).normalImage;
+  EXPECT_EQ(shownImage->shownPicture(), own);
+  SendMessageA(surface, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
+  EXPECT_EQ(shownImage->shownPicture(), shown.window.page().objects[0].graphicComment);
+  SendMessageA(surface, WM_MOUSEMOVE, 0, MAKELPARAM(390, 190));
+  EXPECT_EQ(shownImage->shownPicture(), own);
 }
 
 // Channels that record what they were asked to play; a file "plays" until the test ends it.
