@@ -3,12 +3,14 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "objects/button_control_win32.h"
 #include "objects/button_records.h"
 #include "objects/image_control_win32.h"
 #include "objects/shape_paint_win32.h"
+#include "platform/file_system_win32.h"
 #include "platform/gdi_objects_win32.h"
 #include "player/gradient.h"
 #include "storage/codecs/metafile_render.h"
@@ -43,34 +45,24 @@ std::uint8_t ButtonTypeOf(const ObjectData& object) {
   return kButtonTypeNormal;
 }
 
-// The window icon from an icon picture: the entry of the icon file closest to 32 pixels.
+// The window icon from an icon picture, made from the entry the icon decoder chose.
 HICON IconOf(const Picture& picture) {
   if (picture.empty() || picture.graphicClass() != GraphicClass::Icon) return nullptr;
-  const std::vector<std::uint8_t>& bytes = picture.payload();
-  if (bytes.size() < 6) return nullptr;
-  const std::size_t count = bytes[4] | (bytes[5] << 8);
-  const auto u32 = [&](std::size_t at) {
-    return static_cast<std::uint32_t>(bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16)) |
-           (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
-  };
-  std::size_t best = count;
-  int bestDistance = 1 << 30;
-  for (std::size_t i = 0; i < count && 6 + (i + 1) * 16 <= bytes.size(); ++i) {
-    const std::size_t e = 6 + i * 16;
-    const int width = bytes[e] == 0 ? 256 : bytes[e];
-    const std::uint32_t size = u32(e + 8), offset = u32(e + 12);
-    if (offset >= bytes.size() || size > bytes.size() - offset) continue;
-    const int distance = width > 32 ? width - 32 + 1000 : 32 - width;
-    if (distance < bestDistance) {
-      bestDistance = distance;
-      best = i;
-    }
-  }
-  if (best == count) return nullptr;
-  const std::size_t e = 6 + best * 16;
-  std::vector<std::uint8_t> image(bytes.begin() + u32(e + 12), bytes.begin() + u32(e + 12) + u32(e + 8));
-  return CreateIconFromResourceEx(image.data(), static_cast<DWORD>(image.size()), TRUE, 0x00030000, 0, 0,
-                                  LR_DEFAULTCOLOR);
+  const DecodedPicture& decoded = picture.decoded();
+  if (decoded.frames.empty() || decoded.frames[0].bitmap.empty()) return nullptr;
+  const Bitmap& bitmap = decoded.frames[0].bitmap;
+  const BITMAPINFO info = TopDownBitmapInfo(bitmap.width(), bitmap.height());
+  void* bits = nullptr;
+  HBITMAP colour = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (colour == nullptr) return nullptr;
+  std::memcpy(bits, bitmap.data(), static_cast<std::size_t>(bitmap.width()) * bitmap.height() * sizeof(Bgra));
+  // An all-zero mask: the colour bitmap's alpha decides what shows.
+  HBITMAP mask = CreateBitmap(bitmap.width(), bitmap.height(), 1, 1, nullptr);
+  ICONINFO iconInfo{TRUE, 0, 0, mask, colour};
+  HICON icon = CreateIconIndirect(&iconInfo);
+  DeleteObject(mask);
+  DeleteObject(colour);
+  return icon;
 }
 
 LRESULT CALLBACK ShadowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -464,13 +456,8 @@ HCURSOR TAutoRunForm::CursorFor(const ObjectControl* control) {
   return control ? ObjectCursor(*control) : pageCursor_;
 }
 
-static bool FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 bool TAutoRunForm::PlayActionSound(const std::string& path) {
-  if (!FileExists(path)) {
+  if (!win32::Win32FileSystem().FileExists(path)) {
     ShowErrorBox("The specified file was not found.");
     return false;
   }
@@ -478,13 +465,13 @@ bool TAutoRunForm::PlayActionSound(const std::string& path) {
 }
 
 bool TAutoRunForm::PlayObjectSound(const std::string& path) {
-  return FileExists(path) && objectSound_->Play(path);
+  return win32::Win32FileSystem().FileExists(path) && objectSound_->Play(path);
 }
 
 bool TAutoRunForm::PlayStartSound() {
   if (page_.startSound.empty()) return false;
   const std::string path = RootRelativePath(context_.projectRoot, page_.startSound);
-  if (!FileExists(path)) {
+  if (!win32::Win32FileSystem().FileExists(path)) {
     ShowErrorBox("The specified file \"" + path + "\" was not found.");
     return false;
   }

@@ -15,6 +15,7 @@
 #include "objects/image_control_win32.h"
 #include "platform/sound_seam.h"
 #include "support/automation_win32.h"
+#include "support/picture_fixtures.h"
 #include "support/recording_reporter.h"
 
 namespace plexara {
@@ -80,7 +81,12 @@ TEST(PageWindow, FadesInWithLayeredWindowsOnly) {
     EXPECT_EQ(shadow.top - page.top, 5);
   }
   {
-    Shown shown(SplashPage(), /*layered=*/false);
+    PageData page = SplashPage();
+    auto icon = Picture::FromFileImage(testing_support::EncodeIcoFile(Bitmap(16, 16, Bgra{0, 0, 255, 255})));
+    ASSERT_TRUE(icon.ok());
+    page.pageIcon = icon.value();
+    Shown shown(page, /*layered=*/false);
+    EXPECT_NE(SendMessageA(shown.window.hwnd(), WM_GETICON, ICON_BIG, 0), 0) << "the page icon is the window icon";
     WaitUntil([] { return false; }, 200ms);
     EXPECT_TRUE(shown.window.opacityLog().empty());
     EXPECT_TRUE(shown.pauses.empty());
