@@ -14,8 +14,9 @@
 #include "platform/message_loop_win32.h"
 #include "platform/shell_win32.h"
 #include "platform/sound_mci_win32.h"
-#include "player/install_runner.h"
+#include "player/modal_page_win32.h"
 #include "player/page_window_win32.h"
+#include "player/startup_sequence_win32.h"
 #include "storage/project_loader.h"
 
 namespace plexara {
@@ -60,9 +61,6 @@ int RunPlayer(win32::Win32FileSystem& fileSystem) {
   context.sourceMode = ChooseSourceMode(context.projectRoot, fileSystem);
   if (!LoadProject(context, win32::SystemTempFolder())) return 1;
   if (!context.project.settings.applicationTitle.empty()) SetApplicationTitle(context.project.settings.applicationTitle);
-  // Splash screens come before the installers once pages can be shown.
-  RunInstallList(context.project.settings.installList, context.projectRoot, fileSystem, CurrentShell(),
-                 CurrentMessageBoxes());
 
   const std::string iconPath = context.projectRoot + std::string(kDiscIconName);
   if (fileSystem.FileExists(iconPath)) {
@@ -70,18 +68,29 @@ int RunPlayer(win32::Win32FileSystem& fileSystem) {
         LoadImageA(nullptr, iconPath.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
   }
 
-  // The main window shows the first Main Page; a project without one shows the default empty page.
-  TAutoRunForm mainWindow(context);
-  for (const TAutoFormInfo& entry : context.project.pages) {
-    if (entry.kind != static_cast<std::uint8_t>(PageKind::MainPage)) continue;
-    if (!mainWindow.LoadPage(entry)) return 1;
-    break;
+  // Splash screens, installers and screen backgrounds; then the main window, whose making asks the
+  // agreement and security forms and whose closing asks the exit form.
+  if (!RunPrePages(context, fileSystem, ProcessRunsAsAdministrator())) {
+    CloseScreenBackgrounds();
+    return 1;
   }
-  if (context.project.settings.applicationTitle.empty()) SetApplicationTitle(mainWindow.page().caption);
-  if (!mainWindow.CreatePageWindow(nullptr, /*mainWindow=*/true)) return 1;
-  if (context.project.settings.applicationStyle == kApplicationTabbedNotebook) mainWindow.BuildTabStrip();
-  mainWindow.ShowPage();
-  return win32::RunMessageLoop();
+  int exitCode = 0;
+  {
+    TAutoRunForm mainWindow(context);
+    switch (RunMainWindowStart(context, mainWindow)) {
+      case MainWindowStart::Ready:
+        mainWindow.ShowPage();
+        exitCode = RunPlayerMessageLoop();
+        break;
+      case MainWindowStart::Refused:
+        break;
+      case MainWindowStart::Failed:
+        exitCode = 1;
+        break;
+    }
+  }
+  CloseScreenBackgrounds();
+  return exitCode;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "objects/object_bounds.h"
 #include "storage/page_file.h"
@@ -80,6 +81,18 @@ class ObjectControl {
   // ---- page operations on particular kinds ----
   virtual void ClearHover() {}
   virtual void SetChecked(bool checked) { (void)checked; }
+
+  // ---- the object's text (comment viewers, loading a file into an object) ----
+  // The text the page saves and replaces: a label's caption, all lines of a multi-line text.
+  // Empty, and replacing does nothing, for kinds without one.
+  virtual std::string ObjectText() const { return {}; }
+  virtual void SetObjectText(const std::string& text) { (void)text; }
+  // Loads a text file (a full path) into the object: lines for multi-line texts, the whole text as
+  // a SimpleText's caption. False when the kind takes no text file or the file cannot be read.
+  virtual bool LoadTextFile(const std::string& path) {
+    (void)path;
+    return false;
+  }
 
  protected:
   void Repaint();

@@ -1,6 +1,7 @@
 #include "player/page_window_win32.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <cstring>
@@ -8,13 +9,17 @@
 
 #include "objects/button_control_win32.h"
 #include "objects/button_records.h"
+#include "objects/form_input_controls_win32.h"
 #include "objects/image_control_win32.h"
 #include "objects/shape_paint_win32.h"
+#include "objects/simple_text_control_win32.h"
 #include "platform/file_system_win32.h"
 #include "platform/gdi_objects_win32.h"
+#include "player/action_executor_win32.h"
 #include "player/gradient.h"
 #include "storage/codecs/metafile_render.h"
 #include "player/cursor_table_win32.h"
+#include "player/form_submission_win32.h"
 #include "player/page_fades.h"
 #include "player/tab_pages.h"
 #include "storage/error_report.h"
@@ -35,6 +40,30 @@ constexpr char kShadowClass[] = "TAutoRunShadow";
 constexpr std::uint8_t kKindImageButton = ImageButtonRecord::kKind;
 constexpr std::uint8_t kKindImage = ImageRecord::kKind;
 constexpr std::uint8_t kKindSimpleText = 17;
+
+// The SimpleText of a control, when it is one (the factory makes every kind-17 control one).
+TAuSimpleText* AsSimpleText(ObjectControl& control) {
+  return control.kind() == kKindSimpleText ? static_cast<TAuSimpleText*>(&control) : nullptr;
+}
+
+// The object an object names as the viewer of its text comment, when it is one of the kinds that
+// show text: Label, Text, ScrollText, TextBox or SimpleText.
+ObjectControl* CommentViewerOf(const TAutoRunForm& form, const ObjectControl& control) {
+  const std::string& name = control.data().command.commentViewer;
+  if (name.empty()) return nullptr;
+  ObjectControl* viewer = form.FindObject(name);
+  if (viewer == nullptr) return nullptr;
+  switch (viewer->kind()) {
+    case LabelRecord::kKind:
+    case TextRecord::kKind:
+    case ScrollTextRecord::kKind:
+    case TextBoxRecord::kKind:
+    case kKindSimpleText:
+      return viewer;
+    default:
+      return nullptr;
+  }
+}
 
 bool IsKind(std::uint8_t pageKind, PageKind kind) { return pageKind == static_cast<std::uint8_t>(kind); }
 
@@ -127,17 +156,24 @@ PageFrameStyle FrameStyleOf(const PageData& page) {
 }
 
 HICON applicationIcon = nullptr;
+namespace {
+TAutoRunForm* screenBackground = nullptr;  // known to every page window (Stop All Sound)
+}  // namespace
+
+TAutoRunForm* TAutoRunForm::ScreenBackground() { return screenBackground; }
 
 void TAutoRunForm::SetApplicationIcon(HICON icon) { applicationIcon = icon; }
 
 TAutoRunForm::TAutoRunForm(StartupContext& context)
     : context_(context),
+      actionRunner_([](TAutoRunForm& window, const TCommand& command) { ExecuteAction(window, command); }),
       fadePause_([](int ms) { Sleep(ms); }),
       actionSound_(CurrentSoundSystem().OpenChannel()),
       startSound_(CurrentSoundSystem().OpenChannel()),
       objectSound_(CurrentSoundSystem().OpenChannel()) {}
 
 TAutoRunForm::~TAutoRunForm() {
+  if (screenBackground == this) screenBackground = nullptr;
   Destroy();
   if (icon_) DestroyIcon(icon_);
   if (tabFont_) DeleteObject(tabFont_);
@@ -241,6 +277,8 @@ void TAutoRunForm::BuildControls() {
       if (control->Windowed()) control->CreateChild(surface_.hwnd());
     }
     surface_.SetControls(Controls());
+    ApplyTabOrder(Controls());
+    menus_.BuildRightClickMenus(page_.popupMenu, Controls());
   }
   JoinButtonGroups(Controls());
   // A page starts with every checked member of a check group shown checked, in object order.
@@ -290,6 +328,9 @@ bool TAutoRunForm::CreatePageWindow(HWND owner, bool mainWindow) {
       break;
   }
   if (!Create(args)) return false;
+  menus_.SetItemClick([this](const MenuItemData& item) { MenuItemClick(*this, item); });
+  menus_.BuildMenuBar(hwnd(), page_.menuBar);
+  if (IsKind(page_.pageKind, PageKind::ScreenBackground)) screenBackground = this;
   icon_ = IconOf(page_.pageIcon);
   if (HICON icon = icon_ ? icon_ : applicationIcon) {
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -308,7 +349,6 @@ bool TAutoRunForm::CreatePageWindow(HWND owner, bool mainWindow) {
 }
 
 void TAutoRunForm::ShowPage() {
-  if (layered_) PrepareFadeIn();
   seconds_ = 0;
   SetTimer(hwnd(), kSecondsTimer, kSecondsTimerMs, nullptr);
   SetTimer(hwnd(), kStartTimer, kStartTimerMs, nullptr);
@@ -318,6 +358,10 @@ void TAutoRunForm::ShowPage() {
   if (page_.windowState == 2) show = SW_SHOWMAXIMIZED;
   ShowWindow(hwnd(), show);
   UpdateWindow(hwnd());
+  // The page is still at opacity 0 here, so its shadow can follow it: the page's first paint does
+  // not wait for a second top-level window to appear. No message is handled in between, so the
+  // fade-in starts with both in place.
+  if (layered_) PrepareFadeIn();
   PlaceShadow();
 }
 
@@ -366,9 +410,9 @@ void TAutoRunForm::PrepareFadeIn() {
 
 void TAutoRunForm::OnFadeTimer() {
   KillTimer(hwnd(), kFadeTimer);
-  if (pending_) {
+  if (switchedInPlace_) {
     // A page switched in place keeps its window as it is shown.
-    pending_ = false;
+    switchedInPlace_ = false;
     return;
   }
   if (layered_ && page_.shadow && shadow_) {
@@ -412,6 +456,12 @@ void TAutoRunForm::BeginGotoPage(const std::string& pageName) {
 
 void TAutoRunForm::OnStartTimer() {
   KillTimer(hwnd(), kStartTimer);
+  if (pending_ && actionDepth_ > 0) {
+    // An action is still running (a sub page it opened is showing, say): the controls it started
+    // from must outlive it, so the page switches once it is over.
+    SetTimer(hwnd(), kStartTimer, kStartTimerMs, nullptr);
+    return;
+  }
   if (pending_) {
     const auto& pages = context_.project.pages;
     const auto entry = std::find_if(pages.begin(), pages.end(), [&](const TAutoFormInfo& e) { return e.name == pendingPage_; });
@@ -423,6 +473,8 @@ void TAutoRunForm::OnStartTimer() {
       return;
     }
     page_ = std::move(next);
+    pending_ = false;
+    switchedInPlace_ = true;
     BuildControls();
     RedrawBackground();
     SetTimer(hwnd(), kFadeTimer, kFadeTimerMs, nullptr);
@@ -438,7 +490,7 @@ void TAutoRunForm::OnStartTimer() {
 }
 
 void TAutoRunForm::RunStartAction() {
-  if (actionRunner_ && page_.command.actionKind != 0) actionRunner_(*this, page_.command);
+  if (page_.command.actionKind != 0) RunAction(page_.command);
   objectCursors_.assign(controls_.size(), nullptr);
   for (std::size_t i = 0; i < controls_.size(); ++i) {
     if (controls_[i]->data().command.actionKind != 0) objectCursors_[i] = LoadCursor(nullptr, IDC_HAND);
@@ -482,6 +534,15 @@ void TAutoRunForm::StopSounds() {
   actionSound_->Stop();
   startSound_->Stop();
   objectSound_->Stop();
+}
+
+void TAutoRunForm::StopActionSound() {
+  if (actionSound_->Playing()) actionSound_->Stop();
+}
+
+void TAutoRunForm::StopAllSounds() {
+  page_.startSoundLoop = false;
+  StopSounds();
 }
 
 void TAutoRunForm::PlayObjectSoundFor(const std::string& stored) {
@@ -542,24 +603,24 @@ void TAutoRunForm::ObjectClick(ObjectControl& control) {
       PostMessageA(hwnd(), WM_CLOSE, 0, 0);
       return;
     case kButtonTypeSubmit:
-      // Without form inputs to validate, submitting accepts the form.
-      result_ = 1;
-      PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+      SubmitForm(*this);
       return;
     default:
       break;
   }
   ApplyCheckGroup(control);
   PlayObjectSoundFor(control.data().command.clickSound);
-  if (actionRunner_) actionRunner_(*this, control.data().command);
+  RunAction(control.data().command);
 }
 
 void TAutoRunForm::ObjectMouseDown(ObjectControl& control, POINT screen) {
+  if (TAuSimpleText* text = AsSimpleText(control)) text->LookPressed();
   mouseDownAt_ = screen;
   PlayObjectSoundFor(control.data().command.mouseDownSound);
 }
 
 void TAutoRunForm::ObjectMouseUp(ObjectControl& control, POINT) {
+  if (TAuSimpleText* text = AsSimpleText(control)) text->LookReleased();
   PlayObjectSoundFor(control.data().command.mouseUpSound);
 }
 
@@ -574,10 +635,18 @@ void TAutoRunForm::ObjectMouseMove(ObjectControl& control, bool leftButtonDown, 
 
 void TAutoRunForm::ObjectMouseEnter(ObjectControl& control) {
   PlayObjectSoundFor(control.data().command.mouseEnterSound);
+  if (TAuSimpleText* text = AsSimpleText(control)) text->LookEnter();
+  // The viewer's own text comes back when the pointer leaves.
+  if (ObjectControl* viewer = CommentViewerOf(*this, control)) {
+    control.data().command.viewerSavedText = viewer->ObjectText();
+    viewer->SetObjectText(control.data().command.comment);
+  }
   if (TAuImage* viewer = GraphicCommentViewer(control)) viewer->ShowViewerPicture(control.data().graphicComment);
   // At most one object looks hot, even when a leave notification was lost.
   for (auto& other : controls_) {
-    if (other.get() != &control && (other->kind() == kKindImageButton || other->kind() == kKindImage)) {
+    const std::uint8_t kind = other->kind();
+    if (other.get() != &control &&
+        (kind == kKindImageButton || kind == kKindImage || kind == kKindSimpleText)) {
       other->ClearHover();
     }
   }
@@ -585,6 +654,9 @@ void TAutoRunForm::ObjectMouseEnter(ObjectControl& control) {
 
 void TAutoRunForm::ObjectMouseLeave(ObjectControl& control) {
   PlayObjectSoundFor(control.data().command.mouseLeaveSound);
+  if (TAuSimpleText* text = AsSimpleText(control)) text->LookLeave();
+  if (ObjectControl* viewer = CommentViewerOf(*this, control))
+    viewer->SetObjectText(control.data().command.viewerSavedText);
   if (TAuImage* viewer = GraphicCommentViewer(control)) viewer->RestoreOwnPicture();
 }
 
@@ -596,6 +668,33 @@ TAuImage* TAutoRunForm::GraphicCommentViewer(const ObjectControl& control) const
 }
 
 void TAutoRunForm::InvalidateObject(ObjectControl& control) { surface_.InvalidateControl(control); }
+
+void TAutoRunForm::RunAction(const TCommand& command) {
+  if (!actionRunner_) return;
+  struct Depth {
+    int& depth;
+    explicit Depth(int& d) : depth(d) { ++depth; }
+    ~Depth() { --depth; }
+  } depth(actionDepth_);
+  actionRunner_(*this, command);
+}
+
+void TAutoRunForm::ShowRightClickMenu(HWND from, POINT screen) {
+  if (screen.x == -1 && screen.y == -1) GetCursorPos(&screen);  // asked for from the keyboard
+  // The empty page shows the page's menu; an object shows only its own.
+  const ObjectControl* object = nullptr;
+  if (from == surface_.hwnd()) {
+    POINT client = screen;
+    ScreenToClient(from, &client);
+    object = surface_.DrawnControlAt(client);
+  } else {
+    for (const auto& control : controls_) {
+      if (control->Windowed() && control->Child() == from) object = control.get();
+    }
+    if (object == nullptr) return;
+  }
+  menus_.ShowRightClickMenu(hwnd(), object, screen);
+}
 
 void TAutoRunForm::BackgroundClick() {
   if (ClosesOnClick()) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
@@ -635,7 +734,14 @@ LRESULT TAutoRunForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_SIZE:
       if (surface_.hwnd()) {
         LayOutChildren(LOWORD(lParam), HIWORD(lParam));
-        RedrawBackground();
+        // Showing the window sends a size message for the size the background was rendered at
+        // already; rendering it again would only delay the first paint.
+        RECT client{};
+        GetClientRect(surface_.hwnd(), &client);
+        const Bitmap& background = surface_.background();
+        if (background.empty() || background.width() != client.right || background.height() != client.bottom) {
+          RedrawBackground();
+        }
       }
       PlaceShadow();
       return 0;
@@ -648,8 +754,25 @@ LRESULT TAutoRunForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       return 0;
     }
     case WM_CLOSE:
+      if (askingToClose_) return 0;
       FadeOutAndHideShadow();
+      if (mainWindow_ && shown_ && closeQuery_) {
+        askingToClose_ = true;
+        const bool allowed = closeQuery_(*this);
+        askingToClose_ = false;
+        if (!allowed) {
+          PrepareFadeIn();
+          return 0;
+        }
+      }
       DestroyWindow(hwnd());
+      return 0;
+    case WM_COMMAND:
+      if (lParam == 0 && menus_.HandleCommand(LOWORD(wParam))) return 0;
+      return DefWindowProcA(hwnd(), message, wParam, lParam);
+    case WM_CONTEXTMENU:
+      ShowRightClickMenu(reinterpret_cast<HWND>(wParam),
+                         POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
     default:
       return Window::HandleMessage(message, wParam, lParam);
@@ -657,6 +780,7 @@ LRESULT TAutoRunForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 void TAutoRunForm::OnDestroy() {
+  SetMenu(hwnd(), nullptr);  // the menu bar goes with the page's menus, not with the window
   StopSounds();
   KillTimer(hwnd(), kStartTimer);
   KillTimer(hwnd(), kFadeTimer);

@@ -17,6 +17,7 @@
 #include "platform/sound_seam.h"
 #include "platform/window_win32.h"
 #include "player/object_surface_win32.h"
+#include "player/page_menus_win32.h"
 #include "storage/page_file.h"
 
 namespace plexara {
@@ -27,6 +28,9 @@ class TAuImage;
 
 // How a page window runs an action record; the action executor plugs in here.
 using ActionRunner = std::function<void(class TAutoRunForm& window, const TCommand& command)>;
+
+// Asked before the player's main window closes (the exit form); false keeps it open.
+using CloseQuery = std::function<bool(class TAutoRunForm& window)>;
 
 // Sleeps between fade steps; tests replace it to count steps without waiting.
 using FadePause = std::function<void(int milliseconds)>;
@@ -48,6 +52,7 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
 
   const PageData& page() const { return page_; }
   PageData& page() { return page_; }
+  StartupContext& context() const { return context_; }
   std::vector<ObjectControl*> Controls() const;
   ObjectControl* FindObject(std::string_view name) const;
   ObjectSurface& surface() { return surface_; }
@@ -61,6 +66,12 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
 
   void SetActionRunner(ActionRunner runner) { actionRunner_ = std::move(runner); }
   void SetFadePause(FadePause pause) { fadePause_ = std::move(pause); }
+  // Runs an action record through the window's action runner (clicks, the start action, menu
+  // items, web-page commands). A page switch asked for meanwhile waits until it is over.
+  void RunAction(const TCommand& command);
+  void SetCloseQuery(CloseQuery query) { closeQuery_ = std::move(query); }
+  // The menu bar, the page's right-click menu and the objects' right-click menus.
+  PageMenus& menus() { return menus_; }
   // Every opacity the window has been given, in order (what fade tests read back).
   const std::vector<std::uint8_t>& opacityLog() const { return opacityLog_; }
 
@@ -70,6 +81,12 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   bool PlayObjectSound(const std::string& path);
   bool PlayStartSound();
   void StopSounds();
+  // "Stop Sound": the action channel only.
+  void StopActionSound();
+  // "Stop All Sound": every channel, and the start sound no longer loops.
+  void StopAllSounds();
+  // The Screen Background window created last, while it exists; null when there is none.
+  static TAutoRunForm* ScreenBackground();
 
   // The icon of the application (the disc's autorun.ico); pages without an icon of their own and
   // the tabbed notebook use it. Not owned.
@@ -109,6 +126,8 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   HCURSOR CursorFor(const ObjectControl* control) override;
 
   void BuildControls();
+  // A right click (WM_CONTEXTMENU) on the page or one of its controls.
+  void ShowRightClickMenu(HWND from, POINT screen);
   // The Image an object names as the viewer of its graphic comment, if the page has one.
   TAuImage* GraphicCommentViewer(const ObjectControl& control) const;
   void ApplyCheckGroup(ObjectControl& clicked);
@@ -137,6 +156,10 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   std::uint8_t exitRequested_ = 0;
   POINT mouseDownAt_{};
   ActionRunner actionRunner_;
+  CloseQuery closeQuery_;
+  bool askingToClose_ = false;
+  int actionDepth_ = 0;  // actions running now (a sub page an action opened runs inside one)
+  PageMenus menus_;
   FadePause fadePause_;
   std::vector<std::uint8_t> opacityLog_;
   std::unique_ptr<SoundChannel> actionSound_;
@@ -149,6 +172,7 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   std::vector<std::string> tabPages_;
   std::string pendingPage_;
   bool pending_ = false;
+  bool switchedInPlace_ = false;  // the fade tick after an in-place switch leaves the window as it is
   HCURSOR pageCursor_ = nullptr;
   std::vector<HCURSOR> objectCursors_;  // by control index
   bool startSoundStarted_ = false;

@@ -1,0 +1,274 @@
+#include "player/page_menus_win32.h"
+
+#include <cstring>
+
+#include "platform/gdi_objects_win32.h"
+#include "player/address_command.h"
+#include "player/page_window_win32.h"
+#include "storage/primitives.h"
+
+namespace plexara {
+namespace {
+
+constexpr UINT kFirstItemId = 0x1000;
+constexpr UINT kLastItemId = 0x7FFF;
+
+std::string KeyName(std::uint8_t key) {
+  if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'))
+    return std::string(1, static_cast<char>(key));
+  if (key >= VK_F1 && key <= VK_F24) {
+    std::string name(1, 'F');
+    name += std::to_string(key - VK_F1 + 1);
+    return name;
+  }
+  switch (key) {
+    case VK_BACK:
+      return "BkSp";
+    case VK_TAB:
+      return "Tab";
+    case VK_RETURN:
+      return "Enter";
+    case VK_ESCAPE:
+      return "Esc";
+    case VK_SPACE:
+      return "Space";
+    case VK_PRIOR:
+      return "PgUp";
+    case VK_NEXT:
+      return "PgDn";
+    case VK_END:
+      return "End";
+    case VK_HOME:
+      return "Home";
+    case VK_LEFT:
+      return "Left";
+    case VK_UP:
+      return "Up";
+    case VK_RIGHT:
+      return "Right";
+    case VK_DOWN:
+      return "Down";
+    case VK_INSERT:
+      return "Ins";
+    case VK_DELETE:
+      return "Del";
+    default:
+      break;
+  }
+  // Punctuation keys take the character the keyboard layout gives them.
+  const UINT character = MapVirtualKeyA(key, MAPVK_VK_TO_CHAR) & 0x7FFF;
+  if (character >= 0x21 && character < 0x7F) return std::string(1, static_cast<char>(character));
+  return {};
+}
+
+HBITMAP MenuBitmapOf(const Picture& picture) {
+  if (picture.empty()) return nullptr;
+  const DecodedPicture& decoded = picture.decoded();
+  if (decoded.frames.empty() || decoded.frames[0].bitmap.empty()) return nullptr;
+  const Bitmap& bitmap = decoded.frames[0].bitmap;
+  const BITMAPINFO info = TopDownBitmapInfo(bitmap.width(), bitmap.height());
+  void* bits = nullptr;
+  HBITMAP handle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (handle != nullptr) {
+    std::memcpy(bits, bitmap.data(),
+                static_cast<std::size_t>(bitmap.width()) * bitmap.height() * sizeof(Bgra));
+  }
+  return handle;
+}
+
+}  // namespace
+
+std::string ShortcutText(std::uint16_t shortcut) {
+  if (shortcut == 0) return {};
+  const std::string key = KeyName(static_cast<std::uint8_t>(shortcut & 0xFF));
+  if (key.empty()) return {};
+  std::string text;
+  if (shortcut & kShortcutShift) text += "Shift+";
+  if (shortcut & kShortcutCtrl) text += "Ctrl+";
+  if (shortcut & kShortcutAlt) text += "Alt+";
+  return text + key;
+}
+
+PageMenus::~PageMenus() {
+  ClearRightClickMenus();
+  if (menuBar_ != nullptr && !IsMenu(menuBar_)) menuBar_ = nullptr;  // went with its window
+  if (menuBar_ != nullptr) DestroyMenu(menuBar_);
+  for (HBITMAP bitmap : menuBarBitmaps_) DeleteObject(bitmap);
+  if (shortcuts_ != nullptr) DestroyAcceleratorTable(shortcuts_);
+}
+
+void PageMenus::AddItems(HMENU menu, const std::vector<MenuItemData>& items, Scope scope) {
+  std::vector<HBITMAP>& bitmaps = scope == Scope::MenuBar ? menuBarBitmaps_ : rightClickBitmaps_;
+  for (const MenuItemData& item : items) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof(info);
+    if (item.caption == "-") {
+      info.fMask = MIIM_FTYPE;
+      info.fType = MFT_SEPARATOR;
+      InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
+      continue;
+    }
+    // The caption is shown as authored: "&" marks only the access keys the author wrote.
+    std::string text = item.caption;
+    const std::string shortcut = ShortcutText(item.shortcut);
+    if (!shortcut.empty()) text += "\t" + shortcut;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_ID;
+    info.fType = item.radioItem ? MFT_RADIOCHECK : 0;
+    info.fState = (item.enabled ? MFS_ENABLED : MFS_DISABLED) | (item.checked ? MFS_CHECKED : 0) |
+                  (item.defaultItem ? MFS_DEFAULT : 0);
+    info.dwTypeData = text.data();
+    if (nextId_ > kLastItemId) nextId_ = kFirstItemId;
+    info.wID = nextId_++;
+    if (!item.items.empty()) {
+      info.fMask |= MIIM_SUBMENU;
+      info.hSubMenu = CreatePopupMenu();
+      AddItems(info.hSubMenu, item.items, scope);
+    }
+    if (HBITMAP bitmap = MenuBitmapOf(item.bitmap)) {
+      info.fMask |= MIIM_BITMAP;
+      info.hbmpItem = bitmap;
+      bitmaps.push_back(bitmap);
+    }
+    InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
+    entries_[info.wID] = Entry{item, menu, scope};
+  }
+}
+
+HMENU PageMenus::BuildMenu(const std::vector<MenuItemData>& items, Scope scope) {
+  if (items.empty()) return nullptr;
+  HMENU menu = scope == Scope::MenuBar ? CreateMenu() : CreatePopupMenu();
+  if (menu != nullptr) AddItems(menu, items, scope);
+  return menu;
+}
+
+void PageMenus::BuildMenuBar(HWND window, const std::vector<MenuItemData>& items) {
+  std::erase_if(entries_, [](const auto& entry) { return entry.second.scope == Scope::MenuBar; });
+  HMENU previous = menuBar_;
+  std::vector<HBITMAP> previousBitmaps = std::move(menuBarBitmaps_);
+  menuBarBitmaps_.clear();
+  menuBar_ = BuildMenu(items, Scope::MenuBar);
+  if (window != nullptr && (menuBar_ != nullptr || GetMenu(window) == previous))
+    SetMenu(window, menuBar_);
+  if (previous != nullptr && IsMenu(previous)) DestroyMenu(previous);
+  for (HBITMAP bitmap : previousBitmaps) DeleteObject(bitmap);
+  RebuildShortcuts();
+}
+
+void PageMenus::ClearRightClickMenus() {
+  if (pageMenu_ != nullptr) DestroyMenu(pageMenu_);
+  pageMenu_ = nullptr;
+  for (auto& [control, menu] : objectMenus_) DestroyMenu(menu);
+  objectMenus_.clear();
+  for (HBITMAP bitmap : rightClickBitmaps_) DeleteObject(bitmap);
+  rightClickBitmaps_.clear();
+  std::erase_if(entries_, [](const auto& entry) { return entry.second.scope != Scope::MenuBar; });
+}
+
+void PageMenus::BuildRightClickMenus(const std::vector<MenuItemData>& pageItems,
+                                     std::span<ObjectControl* const> controls) {
+  ClearRightClickMenus();
+  pageMenu_ = BuildMenu(pageItems, Scope::PageMenu);
+  for (ObjectControl* control : controls) AttachObjectMenu(*control);
+  RebuildShortcuts();
+}
+
+void PageMenus::AttachObjectMenu(ObjectControl& control) {
+  if (control.data().popupMenu.empty()) return;
+  auto existing = objectMenus_.find(&control);
+  if (existing != objectMenus_.end()) DestroyMenu(existing->second);
+  objectMenus_[&control] = BuildMenu(control.data().popupMenu, Scope::ObjectMenu);
+}
+
+HMENU PageMenus::ObjectMenu(const ObjectControl& control) const {
+  const auto found = objectMenus_.find(&control);
+  return found == objectMenus_.end() ? nullptr : found->second;
+}
+
+bool PageMenus::ShowRightClickMenu(HWND window, const ObjectControl* object, POINT screen) {
+  HMENU menu = object != nullptr ? ObjectMenu(*object) : pageMenu_;
+  if (menu == nullptr) return false;
+  // The menu needs the window in front to close when the user clicks elsewhere.
+  SetForegroundWindow(window);
+  const UINT id =
+      static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                                       screen.x, screen.y, 0, window, nullptr));
+  PostMessageA(window, WM_NULL, 0, 0);
+  if (id != 0) HandleCommand(id);
+  return true;
+}
+
+void PageMenus::AutoCheck(UINT id, Entry& entry) {
+  if (!entry.item.autoCheck) return;
+  if (entry.item.radioItem) {
+    // A radio item is checked by a click and unchecks the radio items of its group beside it.
+    for (auto& [otherId, other] : entries_) {
+      if (other.parent == entry.parent && other.item.radioItem &&
+          other.item.groupIndex == entry.item.groupIndex) {
+        other.item.checked = otherId == id;
+        CheckMenuItem(other.parent, otherId,
+                      MF_BYCOMMAND | (other.item.checked ? MF_CHECKED : MF_UNCHECKED));
+      }
+    }
+    return;
+  }
+  entry.item.checked = !entry.item.checked;
+  CheckMenuItem(entry.parent, id, MF_BYCOMMAND | (entry.item.checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+bool PageMenus::HandleCommand(UINT id) {
+  const auto found = entries_.find(id);
+  if (found == entries_.end()) return false;
+  AutoCheck(id, found->second);
+  // A copy: the click may switch the page and rebuild the menus.
+  const MenuItemData item = found->second.item;
+  if (click_) click_(item);
+  return true;
+}
+
+void PageMenus::RebuildShortcuts() {
+  if (shortcuts_ != nullptr) DestroyAcceleratorTable(shortcuts_);
+  shortcuts_ = nullptr;
+  std::vector<ACCEL> table;
+  for (const auto& [id, entry] : entries_) {
+    const std::uint16_t shortcut = entry.item.shortcut;
+    if (shortcut == 0 || !entry.item.items.empty() || !entry.item.enabled) continue;
+    if (entry.scope == Scope::ObjectMenu) continue;
+    BYTE flags = FVIRTKEY;
+    if (shortcut & kShortcutShift) flags |= FSHIFT;
+    if (shortcut & kShortcutCtrl) flags |= FCONTROL;
+    if (shortcut & kShortcutAlt) flags |= FALT;
+    table.push_back(ACCEL{flags, static_cast<WORD>(shortcut & 0xFF), static_cast<WORD>(id)});
+  }
+  if (!table.empty())
+    shortcuts_ = CreateAcceleratorTableA(table.data(), static_cast<int>(table.size()));
+}
+
+bool PageMenus::TranslateShortcut(HWND window, MSG& message) {
+  if (shortcuts_ == nullptr || window == nullptr) return false;
+  if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+  return TranslateAcceleratorA(window, shortcuts_, &message) != 0;
+}
+
+void MenuItemClick(TAutoRunForm& window, const MenuItemData& item) {
+  if (window.context().editorMode) return;  // the design surface: menus are only shown
+  if (!item.items.empty() || item.hint.empty()) return;
+  MenuItemAction action;
+  if (!DecodeMenuItemAction(item.hint, action)) return;  // reported by the decoder
+  TCommand command;
+  command.actionKind = action.actionKind;
+  command.actionTarget = action.actionTarget;
+  command.closeAfterAction = action.closeAfterAction;
+  command.showCommand = action.showCommand;
+  command.actionFolder = action.actionFolder;
+  command.actionParameters = action.actionParameters;
+  window.RunAction(command);
+}
+
+bool RunAddressCommand(TAutoRunForm& window, std::string_view address) {
+  const std::optional<TCommand> command = AddressCommand(address);
+  if (!command) return false;
+  window.RunAction(*command);
+  return true;
+}
+
+}  // namespace plexara
