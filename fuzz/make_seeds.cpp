@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "silent_reporter.h"
+#include "slideshow/slide_show_config.h"
 #include "storage/action_record.h"
 #include "storage/action_targets.h"
-#include "slideshow/slide_show_config.h"
-#include "objects/kind_table.h"
+#include "storage/kind_table.h"
 #include "storage/page_file.h"
 #include "storage/primitives.h"
 #include "support/picture_fixtures.h"

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/startup_context.h"
 #include "editor/main_form_win32.h"
 #include "platform/error_reporter_win32.h"
 #include "platform/file_system_win32.h"
@@ -18,6 +17,7 @@
 #include "player/page_window_win32.h"
 #include "player/startup_sequence_win32.h"
 #include "storage/project_loader.h"
+#include "storage/startup_context.h"
 
 namespace plexara {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/startup_context.h"
+#include "storage/startup_context.h"
 
 namespace plexara {
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "objects/form_input_records.h"
 #include "objects/tab_order.h"
+#include "storage/form_input_records.h"
 
 namespace plexara {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "objects/button_records.h"
+#include "storage/button_records.h"
 #include "storage/font_data.h"
 #include "storage/picture.h"
 

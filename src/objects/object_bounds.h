@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "objects/kind_records.h"
+#include "storage/kind_records.h"
 
 namespace plexara {
 

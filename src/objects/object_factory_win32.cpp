@@ -4,9 +4,9 @@
 #include "objects/image_control_win32.h"
 #include "objects/object_control_win32.h"
 #include "objects/shape_control_win32.h"
-#include "objects/shape_record.h"
 #include "objects/simple_text_control_win32.h"
 #include "objects/text_controls_win32.h"
+#include "storage/shape_record.h"
 
 namespace plexara {
 

@@ -6,7 +6,7 @@
 
 #include "objects/shape_geometry.h"
 #include "platform/gdi_objects_win32.h"
-#include "player/gradient.h"
+#include "storage/gradient.h"
 
 namespace plexara {
 namespace {

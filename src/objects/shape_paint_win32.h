@@ -1,17 +1,17 @@
 // GDI painting of the Shape kind and the GDI form of GradientFill, which the Shape and the custom
 // hint window share. The geometry comes from shape_geometry.h and the gradient colours from
-// player/gradient.h; this file only turns them into pens, brushes, paths and lines.
+// storage/gradient.h; this file only turns them into pens, brushes, paths and lines.
 #pragma once
 
 #include <windows.h>
 
-#include "objects/shape_record.h"
 #include "storage/bitmap.h"
+#include "storage/shape_record.h"
 
 namespace plexara {
 
 // The plain colour of a stored colour value; values with the top bit set name a system colour,
-// taken from the running system. Fits player/gradient.h's ColorResolver.
+// taken from the running system. Fits storage/gradient.h's ColorResolver.
 Bgra ResolveColorWin32(ColorRef color);
 
 // Fills `rect` with the two-colour gradient of `style` (1..8) from `first` to `second`, one line a

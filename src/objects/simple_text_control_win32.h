@@ -7,8 +7,8 @@
 #include <string>
 
 #include "objects/object_control_win32.h"
-#include "objects/text_records.h"
 #include "platform/gdi_objects_win32.h"
+#include "storage/text_records.h"
 
 namespace plexara {
 

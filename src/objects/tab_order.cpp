@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "objects/form_input_records.h"
+#include "storage/form_input_records.h"
 
 namespace plexara {
 namespace {

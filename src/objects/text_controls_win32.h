@@ -10,7 +10,7 @@
 #include <string>
 
 #include "objects/object_control_win32.h"
-#include "objects/text_records.h"
+#include "storage/text_records.h"
 #include "textfx/fx_controls.h"
 #include "textfx/fx_fade_text.h"
 #include "textfx/fx_scroll_text.h"

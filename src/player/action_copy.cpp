@@ -1,7 +1,7 @@
 #include "player/action_copy.h"
 
-#include "app/startup_context.h"
 #include "player/action_shell.h"
+#include "storage/startup_context.h"
 
 namespace plexara {
 namespace {

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "objects/image_control_win32.h"
-#include "objects/kind_table.h"
 #include "player/action_copy_win32.h"
 #include "player/action_executor.h"
 #include "player/modal_page_win32.h"
 #include "player/wait_window_win32.h"
+#include "storage/kind_table.h"
 
 namespace plexara {
 namespace {

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/startup_context.h"
 #include "platform/shell_seam.h"
 #include "storage/install_list.h"
+#include "storage/startup_context.h"
 
 namespace plexara {
 

@@ -14,8 +14,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/startup_context.h"
 #include "player/page_window_win32.h"
+#include "storage/startup_context.h"
 
 namespace plexara {
 

@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "objects/button_control_win32.h"
-#include "objects/button_records.h"
 #include "objects/form_input_controls_win32.h"
 #include "objects/image_control_win32.h"
 #include "objects/shape_paint_win32.h"
@@ -16,13 +15,14 @@
 #include "platform/file_system_win32.h"
 #include "platform/gdi_objects_win32.h"
 #include "player/action_executor_win32.h"
-#include "player/gradient.h"
-#include "storage/codecs/metafile_render.h"
 #include "player/cursor_table_win32.h"
 #include "player/form_submission_win32.h"
 #include "player/page_fades.h"
 #include "player/tab_pages.h"
+#include "storage/button_records.h"
+#include "storage/codecs/metafile_render.h"
 #include "storage/error_report.h"
+#include "storage/gradient.h"
 #include "storage/project_loader.h"
 
 namespace plexara {

@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "app/startup_context.h"
 #include "objects/object_control_win32.h"
 #include "platform/sound_seam.h"
 #include "platform/window_win32.h"
 #include "player/object_surface_win32.h"
 #include "player/page_menus_win32.h"
 #include "storage/page_file.h"
+#include "storage/startup_context.h"
 
 namespace plexara {
 

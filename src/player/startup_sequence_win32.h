@@ -4,8 +4,8 @@
 // Every form is a page window shown modally (modal_page_win32.h) that reports its result byte.
 #pragma once
 
-#include "app/startup_context.h"
 #include "player/page_window_win32.h"
+#include "storage/startup_context.h"
 
 namespace plexara {
 

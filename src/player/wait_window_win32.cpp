@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/startup_context.h"
 #include "platform/window_win32.h"
 #include "player/action_shell.h"
+#include "storage/startup_context.h"
 
 namespace plexara {
 namespace {

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "slideshow/slide_show_record.h"
 #include "storage/byte_stream.h"
+#include "storage/slide_show_record.h"
 
 namespace plexara {
 

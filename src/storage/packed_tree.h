@@ -18,9 +18,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/startup_context.h"
 #include "storage/byte_stream.h"
 #include "storage/result.h"
+#include "storage/startup_context.h"
 
 namespace plexara {
 

@@ -5,10 +5,10 @@
 
 #include <array>
 
-#include "objects/kind_table.h"
 #include "storage/binary_fields.h"
 #include "storage/error_report.h"
 #include "storage/file_io.h"
+#include "storage/kind_table.h"
 
 namespace plexara {
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "objects/kind_records.h"
 #include "storage/action_record.h"
 #include "storage/byte_stream.h"
+#include "storage/kind_records.h"
 #include "storage/menu_item_data.h"
 #include "storage/picture.h"
 #include "storage/record_fields.h"

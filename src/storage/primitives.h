@@ -11,10 +11,10 @@
 
 #include "storage/byte_stream.h"
 #include "storage/font_data.h"
+#include "storage/font_labels.h"
+#include "storage/fx_effect.h"
 #include "storage/menu_item_data.h"
 #include "storage/picture.h"
-#include "textfx/font_labels.h"
-#include "textfx/fx_effect.h"
 
 namespace plexara {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/startup_context.h"
 #include "storage/page_file.h"
 #include "storage/project_file.h"
+#include "storage/startup_context.h"
 
 namespace plexara {
 

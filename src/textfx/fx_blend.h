@@ -9,9 +9,9 @@
 
 #include "storage/bitmap.h"
 #include "storage/codecs/picture_codec.h"
+#include "storage/fx_effect.h"
 #include "storage/result.h"
 #include "textfx/fx_canvas.h"
-#include "textfx/fx_effect.h"
 #include "textfx/fx_mask.h"
 
 namespace plexara {

@@ -6,9 +6,9 @@
 
 #include <string_view>
 
+#include "storage/fx_effect.h"
 #include "textfx/fx_blend.h"
 #include "textfx/fx_canvas.h"
-#include "textfx/fx_effect.h"
 #include "textfx/fx_mask.h"
 #include "textfx/glyph_rasterizer.h"
 

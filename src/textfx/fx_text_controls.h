@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "textfx/font_labels.h"
+#include "storage/font_labels.h"
 #include "textfx/fx_controls.h"
 #include "textfx/fx_text_layout.h"
 #include "textfx/user_labels.h"

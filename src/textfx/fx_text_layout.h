@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "storage/font_data.h"
-#include "textfx/font_labels.h"
-#include "textfx/fx_effect.h"
+#include "storage/font_labels.h"
+#include "storage/fx_effect.h"
 #include "textfx/user_labels.h"
 
 namespace plexara {

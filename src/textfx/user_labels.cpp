@@ -1,6 +1,6 @@
 #include "textfx/user_labels.h"
 
-#include "textfx/font_labels.h"
+#include "storage/font_labels.h"
 
 namespace plexara {
 

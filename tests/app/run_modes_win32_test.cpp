@@ -6,8 +6,8 @@
 
 #include <chrono>
 
-#include "app/startup_context.h"
 #include "platform/file_system_win32.h"
+#include "storage/startup_context.h"
 #include "support/automation_win32.h"
 
 namespace plexara {

@@ -10,9 +10,9 @@
 #include <functional>
 #include <memory>
 
-#include "objects/button_records.h"
 #include "platform/sound_seam.h"
 #include "storage/action_targets.h"
+#include "storage/button_records.h"
 #include "storage/project_loader.h"
 #include "support/automation_win32.h"
 #include "support/recording_reporter.h"

@@ -10,10 +10,10 @@
 #include <chrono>
 #include <vector>
 
-#include "objects/button_records.h"
 #include "objects/image_button_control_win32.h"
 #include "objects/image_control_win32.h"
 #include "platform/sound_seam.h"
+#include "storage/button_records.h"
 #include "support/automation_win32.h"
 #include "support/picture_fixtures.h"
 #include "support/recording_reporter.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "objects/button_records.h"
+#include "storage/button_records.h"
 #include "storage/packed_tree.h"
 #include "storage/page_file.h"
 #include "storage/project_file.h"

@@ -8,9 +8,9 @@
 
 #include <chrono>
 
-#include "app/startup_context.h"
 #include "platform/shell_win32.h"
 #include "player/action_executor_win32.h"
+#include "storage/startup_context.h"
 #include "support/automation_win32.h"
 #include "support/recording_reporter.h"
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "inspect/inspect.h"
-#include "objects/kind_table.h"
 #include "storage/json_fields.h"
+#include "storage/kind_table.h"
 #include "storage/primitives.h"
 #include "support/picture_fixtures.h"
 #include "support/recording_reporter.h"

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/startup_context.h"
 #include "storage/packed_tree.h"
+#include "storage/startup_context.h"
 #include "support/stream_helpers.h"
 
 namespace plexara::testing_support {

@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
-#include "app/startup_context.h"
 #include "storage/file_io.h"
 #include "storage/file_stream.h"
 #include "storage/packed_tree.h"
 #include "storage/project_file.h"
 #include "storage/self_contained.h"
+#include "storage/startup_context.h"
 #include "storage/target_file.h"
 
 namespace plexara::inspect {

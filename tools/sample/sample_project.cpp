@@ -4,15 +4,15 @@
 #include <cstdint>
 #include <utility>
 
-#include "objects/button_records.h"
-#include "objects/kind_table.h"
-#include "objects/shape_record.h"
-#include "objects/text_records.h"
+#include "storage/button_records.h"
+#include "storage/kind_table.h"
 #include "storage/packed_tree.h"
 #include "storage/page_file.h"
 #include "storage/primitives.h"
 #include "storage/project_file.h"
+#include "storage/shape_record.h"
 #include "storage/target_file.h"
+#include "storage/text_records.h"
 
 namespace plexara::sample {
 namespace {

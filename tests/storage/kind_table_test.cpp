@@ -1,7 +1,7 @@
 // The kind table, default object names and the common record of a new object; and, over every
 // kind record of the text, button, image and shape kinds: round trips, truncation and write
 // failures reporting once with the right code, and agreement of the records with the table.
-#include "objects/kind_table.h"
+#include "storage/kind_table.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "objects/button_records.h"
-#include "objects/shape_record.h"
-#include "objects/text_records.h"
 #include "storage/binary_fields.h"
+#include "storage/button_records.h"
+#include "storage/shape_record.h"
+#include "storage/text_records.h"
 #include "support/record_test_helpers.h"
 #include "support/recording_reporter.h"
 #include "support/stream_helpers.h"

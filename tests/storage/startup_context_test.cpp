@@ -1,6 +1,6 @@
 // Start-up decisions: run mode from the executable's name, folders, the editor's first project
 // folder, the player's source mode, the single-instance switch and the cleanup walk.
-#include "app/startup_context.h"
+#include "storage/startup_context.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Button, ImageButton and Image records: their byte layouts field by field, the Image's shown look
 // starting afresh on every read, and the state of new objects.
-#include "objects/button_records.h"
+#include "storage/button_records.h"
 
 #include <gtest/gtest.h>
 

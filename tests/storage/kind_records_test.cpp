@@ -1,7 +1,7 @@
 // All 27 kind records, table-driven: every field is given a non-default value by a visitor that
 // walks the record's own field list, then the record must survive the binary form and the
 // readable JSON form byte for byte.
-#include "objects/kind_records.h"
+#include "storage/kind_records.h"
 
 #include <gtest/gtest.h>
 

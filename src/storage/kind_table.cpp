@@ -1,5 +1,5 @@
 // The kind table and the naming of new objects.
-#include "objects/kind_table.h"
+#include "storage/kind_table.h"
 
 #include <array>
 #include <set>

@@ -1,6 +1,7 @@
 // The process-wide values fixed at start (run mode, folders, source mode, the temporary files to
-// remove at exit) and the portable decisions that fix them. The Win32 entry (startup_win32.cpp)
-// gathers the facts from the system and applies these decisions; tests call them directly.
+// remove at exit) and the portable decisions that fix them. The Win32 entry (app/startup_win32.cpp)
+// gathers the facts from the system and applies these decisions; tests call them directly. It is
+// plain data that the loaders, the player and the editor all read, so it sits with the records.
 #pragma once
 
 #include <cstdint>

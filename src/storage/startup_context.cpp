@@ -1,4 +1,4 @@
-#include "app/startup_context.h"
+#include "storage/startup_context.h"
 
 #include <algorithm>
 

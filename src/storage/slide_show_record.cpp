@@ -1,5 +1,5 @@
 // Field lists of the SlideShow kind record and of TSlideSettings, in stored order.
-#include "slideshow/slide_show_record.h"
+#include "storage/slide_show_record.h"
 
 namespace plexara {
 

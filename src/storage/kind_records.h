@@ -5,15 +5,15 @@
 #include <cstdint>
 #include <variant>
 
-#include "objects/button_records.h"
-#include "objects/form_input_records.h"
-#include "objects/kind_table.h"
-#include "objects/list_records.h"
-#include "objects/media_records.h"
-#include "objects/shape_record.h"
-#include "objects/text_records.h"
-#include "slideshow/slide_show_record.h"
+#include "storage/button_records.h"
+#include "storage/form_input_records.h"
+#include "storage/kind_table.h"
+#include "storage/list_records.h"
+#include "storage/media_records.h"
 #include "storage/record_fields.h"
+#include "storage/shape_record.h"
+#include "storage/slide_show_record.h"
+#include "storage/text_records.h"
 
 namespace plexara {
 

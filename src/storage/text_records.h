@@ -7,12 +7,12 @@
 #include <string>
 #include <string_view>
 
-#include "objects/kind_table.h"
 #include "storage/font_data.h"
+#include "storage/font_labels.h"
+#include "storage/fx_effect.h"
+#include "storage/kind_table.h"
 #include "storage/picture.h"
 #include "storage/record_fields.h"
-#include "textfx/font_labels.h"
-#include "textfx/fx_effect.h"
 
 namespace plexara {
 

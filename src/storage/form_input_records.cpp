@@ -1,11 +1,11 @@
 // Field lists of the form-input kind records, in stored order. Flags are single bytes, the tab
 // order a sign-extended int32 and the cursor number a signed 16-bit value (negative numbers are
 // the platform's stock cursors).
-#include "objects/form_input_records.h"
+#include "storage/form_input_records.h"
 
 #include <array>
 
-#include "objects/kind_table.h"
+#include "storage/kind_table.h"
 
 namespace plexara {
 

@@ -1,5 +1,5 @@
 // Field lists of the text kinds' records, in stream order.
-#include "objects/text_records.h"
+#include "storage/text_records.h"
 
 namespace plexara {
 namespace {

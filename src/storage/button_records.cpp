@@ -1,5 +1,5 @@
 // Field lists of the Button, ImageButton and Image records, in stream order.
-#include "objects/button_records.h"
+#include "storage/button_records.h"
 
 namespace plexara {
 namespace {

@@ -1,8 +1,8 @@
 // Field lists of the list object records, in stream order. Items, columns and tree nodes report
 // their own scalar failures with their own codes; the kind record's code covers the rest.
-#include "objects/list_records.h"
+#include "storage/list_records.h"
 
-#include "objects/kind_table.h"
+#include "storage/kind_table.h"
 
 namespace plexara {
 namespace {

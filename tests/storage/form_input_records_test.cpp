@@ -1,6 +1,6 @@
 // Form-input kind records (Edit, RadioButton, CheckBox): round trips, the stored layout, new-object
 // values that submission relies on, and damaged records failing once.
-#include "objects/form_input_records.h"
+#include "storage/form_input_records.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "objects/kind_records.h"
+#include "storage/kind_records.h"
 
 #include <utility>
 

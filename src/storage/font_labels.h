@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "storage/font_data.h"
+#include "storage/fx_effect.h"
 #include "storage/result.h"
-#include "textfx/fx_effect.h"
 
 namespace plexara {
 

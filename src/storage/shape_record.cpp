@@ -1,5 +1,5 @@
 // Field list of the Shape record, in stream order.
-#include "objects/shape_record.h"
+#include "storage/shape_record.h"
 
 namespace plexara {
 

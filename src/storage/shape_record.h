@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "objects/kind_table.h"
 #include "storage/font_data.h"
+#include "storage/kind_table.h"
 #include "storage/record_fields.h"
 
 namespace plexara {

@@ -1,6 +1,6 @@
 // Text kind records: the byte layout of each kind field by field, the older SimpleText layout, the
 // ScrollText slots wider than their values, and the looks of new text objects.
-#include "objects/text_records.h"
+#include "storage/text_records.h"
 
 #include <gtest/gtest.h>
 

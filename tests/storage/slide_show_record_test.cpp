@@ -1,6 +1,6 @@
 // SlideShow kind record and TSlideSettings: round trips, the stored layouts, and failures reported
 // once with the code of the record that failed (the nested settings have codes of their own).
-#include "slideshow/slide_show_record.h"
+#include "storage/slide_show_record.h"
 
 #include <gtest/gtest.h>
 

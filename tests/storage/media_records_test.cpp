@@ -1,6 +1,6 @@
 // Media and web object records: round trips with every field changed, the field order and widths
 // of each record, damaged input failing once with the right code, and the rich-text content block.
-#include "objects/media_records.h"
+#include "storage/media_records.h"
 
 #include <gtest/gtest.h>
 

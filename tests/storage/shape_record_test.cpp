@@ -1,5 +1,5 @@
 // Shape record: its byte layout, older records without a border, and the state of a new shape.
-#include "objects/shape_record.h"
+#include "storage/shape_record.h"
 
 #include <gtest/gtest.h>
 

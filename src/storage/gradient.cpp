@@ -1,4 +1,4 @@
-#include "player/gradient.h"
+#include "storage/gradient.h"
 
 #include <algorithm>
 #include <cstddef>

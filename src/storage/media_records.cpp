@@ -1,8 +1,8 @@
 // Field lists of the media and web object records, in stream order.
-#include "objects/media_records.h"
+#include "storage/media_records.h"
 
-#include "objects/kind_table.h"
 #include "storage/binary_fields.h"
+#include "storage/kind_table.h"
 
 namespace plexara {
 namespace {

@@ -1,7 +1,7 @@
 // List object records: every record round-trips with its items, columns and nested nodes; the
 // field order and widths are pinned on small records; damaged input fails once with the code of
 // the record that failed; deep or oversized trees are refused.
-#include "objects/list_records.h"
+#include "storage/list_records.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "objects/kind_table.h"
 #include "storage/font_data.h"
+#include "storage/kind_table.h"
 #include "storage/record_fields.h"
 
 namespace plexara {

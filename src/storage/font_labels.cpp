@@ -1,4 +1,4 @@
-#include "textfx/font_labels.h"
+#include "storage/font_labels.h"
 
 namespace plexara {
 

@@ -1,7 +1,7 @@
 // Gradient colour arithmetic and the page background: rounding halves to even, the step layout of
 // every GradientFill and page gradient style, runs of no steps, where background images go, and
 // the background pixels with system colours, alpha, stretching and metafiles.
-#include "player/gradient.h"
+#include "storage/gradient.h"
 
 #include <gtest/gtest.h>
 
