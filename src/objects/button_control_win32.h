@@ -30,7 +30,6 @@ class TAuButton final : public ObjectControl {
   explicit TAuButton(ObjectData& data);
   ~TAuButton() override;
 
-  bool Windowed() const override { return true; }
   bool CreateChild(HWND surface) override;
   HWND Child() const override { return child_; }
   bool HandleChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

@@ -215,16 +215,16 @@ void EditAutoAdvance(TAuSecurityEdit& edit) {
   const auto& record = std::get<EditRecord>(edit.data().record);
   if (record.maxLength <= 0 || static_cast<std::int32_t>(record.text.size()) != record.maxLength)
     return;
-  HWND surface = GetParent(child);
-  const std::vector<HWND> children = SurfaceChildren(surface);
+  // A control's tab position is its place in the surface's child list, hidden and disabled
+  // controls counted; the focus goes to exactly the Edit one place further, never to whatever the
+  // dialog navigation would pick after skipping it.
+  const std::vector<HWND> children = SurfaceChildren(GetParent(child));
   const auto at = std::find(children.begin(), children.end(), child);
-  if (at == children.end() || at + 1 == children.end() ||
-      GetPropA(*(at + 1), kEditProperty) == nullptr)
-    return;
-  if (HWND next = GetNextDlgTabItem(surface, child, FALSE)) {
-    SetFocus(next);
-    SendMessageA(next, EM_SETSEL, 0, -1);
-  }
+  if (at == children.end() || at + 1 == children.end()) return;
+  HWND next = *(at + 1);
+  if (GetPropA(next, kEditProperty) == nullptr || !IsWindowVisible(next) || !IsWindowEnabled(next)) return;
+  SetFocus(next);
+  SendMessageA(next, EM_SETSEL, 0, -1);
 }
 
 // ---- RadioButton ----

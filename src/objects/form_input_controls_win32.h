@@ -26,7 +26,6 @@ class FormInputControl : public ObjectControl {
   explicit FormInputControl(ObjectData& data) : ObjectControl(data) {}
   ~FormInputControl() override;
 
-  bool Windowed() const override { return true; }
   bool CreateChild(HWND surface) override;
   HWND Child() const override { return child_; }
   bool HandleChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

@@ -27,10 +27,11 @@ bool ButtonPointerState::Leave() { return Change(hover_, false); }
 bool ButtonPointerState::SetChecked(bool checked) { return Change(checked_, checked); }
 
 bool ButtonPointerState::MoveTo(int x, int y, int width, int height) {
-  if (hover_ || pressed_) return false;
   // Only a point on the control counts; a point one row below it is already outside.
-  if (x < 0 || y < 0 || x >= width || y >= height) return false;
-  return Change(hover_, true);
+  const bool over = x >= 0 && y >= 0 && x < width && y < height;
+  // A move off the control only reaches it while a press holds the pointer: dragged off, the
+  // control looks normal; dragged back, it looks hot (and so down) again.
+  return Change(hover_, over);
 }
 
 std::int32_t ImageButtonPictureLook(const ButtonPointerState& state, bool hasMouseDownImage,

@@ -31,7 +31,8 @@ class ButtonPointerState {
   // runs with the button drawn up and the release that follows finds nothing left to do.
   bool Release();
   // The pointer moved to (x, y) relative to the control. Brings the hot look back when the
-  // pointer returns over the control without a fresh enter notification.
+  // pointer returns over the control without a fresh enter notification, and takes it away when
+  // a held press drags the pointer off.
   bool MoveTo(int x, int y, int width, int height);
   bool Enter();
   bool Leave();  // also what ClearHover does

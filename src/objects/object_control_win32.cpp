@@ -2,6 +2,18 @@
 
 namespace plexara {
 
+namespace {
+const KindInfo* InfoOf(const ObjectData& data) { return FindKind(data.kind()); }
+}  // namespace
+
+ObjectControl::ObjectControl(ObjectData& data)
+    : data_(&data), reportedEvents_(InfoOf(data) ? InfoOf(data)->events : 0) {}
+
+bool ObjectControl::Windowed() const {
+  const KindInfo* info = InfoOf(*data_);
+  return info != nullptr && info->windowed;
+}
+
 void ObjectControl::Paint(HDC, int, int) {}
 
 bool ObjectControl::HitTest(POINT local) const {
@@ -10,27 +22,27 @@ bool ObjectControl::HitTest(POINT local) const {
 }
 
 void ObjectControl::MouseDown(POINT, POINT screen) {
-  if (events_) events_->ObjectMouseDown(*this, screen);
+  if (events_ && Reports(kEventPress)) events_->ObjectMouseDown(*this, screen);
 }
 
 void ObjectControl::MouseUp(POINT, POINT screen) {
-  if (events_) events_->ObjectMouseUp(*this, screen);
+  if (events_ && Reports(kEventRelease)) events_->ObjectMouseUp(*this, screen);
 }
 
 void ObjectControl::MouseMove(POINT, bool leftButtonDown, POINT screen) {
-  if (events_) events_->ObjectMouseMove(*this, leftButtonDown, screen);
+  if (events_ && Reports(kEventMove)) events_->ObjectMouseMove(*this, leftButtonDown, screen);
 }
 
 void ObjectControl::MouseEnter() {
-  if (events_) events_->ObjectMouseEnter(*this);
+  if (events_ && Reports(kEventEnter)) events_->ObjectMouseEnter(*this);
 }
 
 void ObjectControl::MouseLeave() {
-  if (events_) events_->ObjectMouseLeave(*this);
+  if (events_ && Reports(kEventLeave)) events_->ObjectMouseLeave(*this);
 }
 
 void ObjectControl::Click() {
-  if (events_) events_->ObjectClick(*this);
+  if (events_ && Reports(kEventClick)) events_->ObjectClick(*this);
 }
 
 bool ObjectControl::HandleChildMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "objects/object_bounds.h"
+#include "storage/kind_table.h"
 #include "storage/page_file.h"
 
 namespace plexara {
@@ -36,11 +37,13 @@ class ObjectEvents {
 
 class ObjectControl {
  public:
-  explicit ObjectControl(ObjectData& data) : data_(&data) {}
+  explicit ObjectControl(ObjectData& data);
   virtual ~ObjectControl() = default;
   ObjectControl(const ObjectControl&) = delete;
   ObjectControl& operator=(const ObjectControl&) = delete;
 
+  // Points the control at its object again after the page's object list moved in memory.
+  void Rebind(ObjectData& data) { data_ = &data; }
   ObjectData& data() { return *data_; }
   const ObjectData& data() const { return *data_; }
   std::uint8_t kind() const { return data_->kind(); }
@@ -49,8 +52,14 @@ class ObjectControl {
   bool Enabled() const { return data_->command.enabled; }
   void SetEvents(ObjectEvents* events) { events_ = events; }
 
+  // Whether the kind has a window of its own (the kind table says); the surface draws the others.
+  bool Windowed() const;
+  // Whether the control reports an event of KindEventBit to its page. Each kind reports the events
+  // the kind table gives it; an object the editor has just added may have its click left out.
+  bool Reports(std::uint8_t event) const { return (reportedEvents_ & event) != 0; }
+  void SetReportedEvents(std::uint8_t events) { reportedEvents_ = events; }
+
   // ---- drawn kinds ----
-  virtual bool Windowed() const { return false; }
   // Paints the control with the origin at its top-left corner, clipped to its width × height. The
   // page background is already there, so anything not painted shows the page through.
   virtual void Paint(HDC dc, int width, int height);
@@ -101,6 +110,7 @@ class ObjectControl {
  private:
   ObjectData* data_;
   ObjectEvents* events_ = nullptr;
+  std::uint8_t reportedEvents_;
 };
 
 // The control for an object of any kind. Kinds whose controls are not built yet get a control that

@@ -45,12 +45,7 @@ class PageWindowHost final : public ActionHost {
     if (window_.hwnd()) PostMessageA(window_.hwnd(), WM_CLOSE, 0, 0);
   }
   void SetExitRequested(bool requested) override { window_.SetExitRequested(requested ? 1 : 0); }
-  void MinimizeApplication() override {
-    // The application's top window; the windows it owns go down with it.
-    if (HWND top = window_.hwnd() ? GetAncestor(window_.hwnd(), GA_ROOTOWNER) : nullptr) {
-      ShowWindow(top, SW_MINIMIZE);
-    }
-  }
+  void MinimizeApplication() override { window_.MinimizeApplication(); }
 
   bool PlayActionSound(const std::string& path) override { return window_.PlayActionSound(path); }
   void StopActionSound() override { window_.StopActionSound(); }

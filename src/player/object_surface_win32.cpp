@@ -125,6 +125,7 @@ void ObjectSurface::PointerMoved(POINT client, bool leftButtonDown) {
 }
 
 ObjectControl* ObjectSurface::ControlOfChild(HWND child) const {
+  if (child == nullptr) return nullptr;
   for (ObjectControl* control : controls_) {
     if (control->Windowed() && control->Child() == child) return control;
   }
@@ -178,6 +179,16 @@ LRESULT ObjectSurface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         SetCursor(cursor ? cursor : LoadCursor(nullptr, IDC_ARROW));
         return TRUE;
       }
+      // A windowed object asks its parent first: the hand of an object with an action, or its own
+      // cursor file, wins over the child's class pointer.
+      if (LOWORD(lParam) == HTCLIENT && events_) {
+        if (const ObjectControl* control = ControlOfChild(reinterpret_cast<HWND>(wParam))) {
+          if (HCURSOR cursor = events_->CursorFor(control)) {
+            SetCursor(cursor);
+            return TRUE;
+          }
+        }
+      }
       return DefWindowProcA(hwnd(), message, wParam, lParam);
     case WM_CAPTURECHANGED:
       pressed_ = nullptr;
@@ -189,6 +200,9 @@ LRESULT ObjectSurface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       LRESULT result = 0;
       if (ObjectControl* control = ControlOfChild(child)) {
         if (control->HandleChildMessage(message, wParam, lParam, result)) return result;
+      } else if (message == WM_NOTIFY && events_ &&
+                 events_->SurfaceNotify(*reinterpret_cast<NMHDR*>(lParam), result)) {
+        return result;
       }
       return DefWindowProcA(hwnd(), message, wParam, lParam);
     }

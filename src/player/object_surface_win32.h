@@ -23,9 +23,16 @@ class SurfaceEvents {
   virtual ~SurfaceEvents() = default;
   virtual void BackgroundClick() = 0;
   virtual void BackgroundMouseMove() = 0;
-  // The pointer shape over a drawn control, or over the empty page when control is null; null
-  // keeps the default arrow.
+  // The pointer shape over a control (drawn or windowed), or over the empty page when control is
+  // null; null keeps the default pointer.
   virtual HCURSOR CursorFor(const ObjectControl* control) = 0;
+  // A notification from a window of the page that is not an object's (the hint window); true
+  // when handled.
+  virtual bool SurfaceNotify(const NMHDR& header, LRESULT& result) {
+    (void)header;
+    (void)result;
+    return false;
+  }
 };
 
 class ObjectSurface final : public win32::Window {

@@ -10,6 +10,7 @@
 #include "objects/button_control_win32.h"
 #include "objects/form_input_controls_win32.h"
 #include "objects/image_control_win32.h"
+#include "objects/new_object.h"
 #include "objects/shape_paint_win32.h"
 #include "objects/simple_text_control_win32.h"
 #include "platform/file_system_win32.h"
@@ -157,10 +158,17 @@ PageFrameStyle FrameStyleOf(const PageData& page) {
 
 HICON applicationIcon = nullptr;
 namespace {
-TAutoRunForm* screenBackground = nullptr;  // known to every page window (Stop All Sound)
+// Known to every page window ("Stop All Sound", "Minimize"), in creation order.
+std::vector<TAutoRunForm*> screenBackgrounds;
+// The window "Minimize" sent to the task bar while the backgrounds wait for it to come back.
+HWND minimizedWithBackgrounds = nullptr;
 }  // namespace
 
-TAutoRunForm* TAutoRunForm::ScreenBackground() { return screenBackground; }
+TAutoRunForm* TAutoRunForm::ScreenBackground() {
+  return screenBackgrounds.empty() ? nullptr : screenBackgrounds.back();
+}
+
+std::vector<TAutoRunForm*> TAutoRunForm::ScreenBackgrounds() { return screenBackgrounds; }
 
 void TAutoRunForm::SetApplicationIcon(HICON icon) { applicationIcon = icon; }
 
@@ -173,7 +181,7 @@ TAutoRunForm::TAutoRunForm(StartupContext& context)
       objectSound_(CurrentSoundSystem().OpenChannel()) {}
 
 TAutoRunForm::~TAutoRunForm() {
-  if (screenBackground == this) screenBackground = nullptr;
+  std::erase(screenBackgrounds, this);
   Destroy();
   if (icon_) DestroyIcon(icon_);
   if (tabFont_) DeleteObject(tabFont_);
@@ -248,8 +256,14 @@ bool TAutoRunForm::BuildTabStrip() {
 }
 
 void TAutoRunForm::LayOutChildren(int width, int height) {
-  if (tabStrip_) MoveWindow(tabStrip_, 0, 0, width, tabHeight_, TRUE);
-  if (surface_.hwnd()) MoveWindow(surface_.hwnd(), 0, tabHeight_, width, std::max(0, height - tabHeight_), TRUE);
+  // The page's inner border keeps everything that many pixels inside the frame.
+  const int border = std::clamp(page_.borderWidth, 0, std::max(0, std::min(width, height) / 2));
+  const int innerWidth = width - 2 * border, innerHeight = height - 2 * border;
+  if (tabStrip_) MoveWindow(tabStrip_, border, border, innerWidth, tabHeight_, TRUE);
+  if (surface_.hwnd()) {
+    MoveWindow(surface_.hwnd(), border, border + tabHeight_, innerWidth, std::max(0, innerHeight - tabHeight_),
+               TRUE);
+  }
 }
 
 bool TAutoRunForm::LoadPage(const TAutoFormInfo& entry) {
@@ -266,26 +280,52 @@ void TAutoRunForm::SetPage(PageData page) {
 
 void TAutoRunForm::BuildControls() {
   if (surface_.hwnd()) surface_.SetControls({});  // never left pointing at freed controls
+  hints_.Rebuild(surface_.hwnd(), {}, nullptr);
   controls_.clear();
   for (ObjectData& object : page_.objects) {
     std::unique_ptr<ObjectControl> control = CreateObjectControl(object);
     control->SetEvents(this);
     controls_.push_back(std::move(control));
   }
-  if (surface_.hwnd()) {
-    for (auto& control : controls_) {
-      if (control->Windowed()) control->CreateChild(surface_.hwnd());
-    }
-    surface_.SetControls(Controls());
-    ApplyTabOrder(Controls());
-    menus_.BuildRightClickMenus(page_.popupMenu, Controls());
-  }
+  AttachControls();
+  if (surface_.hwnd()) ApplyTabOrder(Controls());
   JoinButtonGroups(Controls());
   // A page starts with every checked member of a check group shown checked, in object order.
   for (auto& control : controls_) {
     const TCommand& command = control->data().command;
     if (command.checked && command.checkStyleInGroup && !command.groupName.empty()) ApplyCheckGroup(*control);
   }
+}
+
+void TAutoRunForm::AttachControls() {
+  if (!surface_.hwnd()) return;
+  for (auto& control : controls_) {
+    if (control->Windowed()) control->CreateChild(surface_.hwnd());
+  }
+  surface_.SetControls(Controls());
+  menus_.BuildRightClickMenus(page_.popupMenu, Controls());
+  hints_.Rebuild(surface_.hwnd(), Controls(), &page_.hint);
+}
+
+ObjectControl* TAutoRunForm::AddObject(std::uint8_t kind, int x, int y) {
+  if (FindKind(kind) == nullptr) return nullptr;
+  for (ObjectData& object : page_.objects) object.selected = false;
+  ObjectData added = NewPageObject(page_, kind, x, y);
+  // Growing the list may move every object, so each control is pointed at its object again.
+  page_.objects.push_back(std::move(added));
+  for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i]->Rebind(page_.objects[i]);
+  std::unique_ptr<ObjectControl> control = CreateObjectControl(page_.objects.back());
+  control->SetEvents(this);
+  // The boxes, media players, slide shows and Flash keep their clicks to themselves.
+  if (!FindKind(kind)->clickToPage) control->SetReportedEvents(FindKind(kind)->events & ~kEventClick);
+  ObjectControl* result = control.get();
+  controls_.push_back(std::move(control));
+  // A new child window goes to the end of the tab order, where the kinds that follow the form
+  // inputs belong anyway.
+  AttachControls();
+  objectCursors_.resize(controls_.size(), nullptr);
+  surface_.InvalidateControl(*result);
+  return result;
 }
 
 std::vector<ObjectControl*> TAutoRunForm::Controls() const {
@@ -328,9 +368,20 @@ bool TAutoRunForm::CreatePageWindow(HWND owner, bool mainWindow) {
       break;
   }
   if (!Create(args)) return false;
+  if (page_.position >= 4) {
+    // The frame may have made the window larger than asked (a caption needs its buttons), so the
+    // centre is found again from the size it really has.
+    RECT actual;
+    GetWindowRect(hwnd(), &actual);
+    const int width = actual.right - actual.left, height = actual.bottom - actual.top;
+    if (width != args.width || height != args.height) {
+      SetWindowPos(hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
+                   work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
   menus_.SetItemClick([this](const MenuItemData& item) { MenuItemClick(*this, item); });
   menus_.BuildMenuBar(hwnd(), page_.menuBar);
-  if (IsKind(page_.pageKind, PageKind::ScreenBackground)) screenBackground = this;
+  if (IsKind(page_.pageKind, PageKind::ScreenBackground)) screenBackgrounds.push_back(this);
   icon_ = IconOf(page_.pageIcon);
   if (HICON icon = icon_ ? icon_ : applicationIcon) {
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -343,6 +394,7 @@ bool TAutoRunForm::CreatePageWindow(HWND owner, bool mainWindow) {
     if (shadow_) SetLayeredWindowAttributes(shadow_, 0, shadowOpacity_, LWA_ALPHA);
   }
   if (!surface_.CreateOn(hwnd(), *this)) return false;
+  hints_.Create(hwnd());  // without a hint window the page simply shows no hints
   BuildControls();
   RedrawBackground();
   return true;
@@ -375,7 +427,12 @@ void TAutoRunForm::RedrawBackground() {
 
 void TAutoRunForm::SetOpacity(std::uint8_t opacity) {
   if (!layered_ || !hwnd()) return;
-  SetLayeredWindowAttributes(hwnd(), 0, opacity, LWA_ALPHA);
+  // The page's see-through colour rides along with every opacity the window is given.
+  if (page_.transparent) {
+    SetLayeredWindowAttributes(hwnd(), ColorOf(page_.transparentColor), opacity, LWA_ALPHA | LWA_COLORKEY);
+  } else {
+    SetLayeredWindowAttributes(hwnd(), 0, opacity, LWA_ALPHA);
+  }
   opacityLog_.push_back(opacity);
 }
 
@@ -506,6 +563,19 @@ HCURSOR TAutoRunForm::ObjectCursor(const ObjectControl& control) const {
 
 HCURSOR TAutoRunForm::CursorFor(const ObjectControl* control) {
   return control ? ObjectCursor(*control) : pageCursor_;
+}
+
+bool TAutoRunForm::SurfaceNotify(const NMHDR& header, LRESULT& result) { return hints_.HandleNotify(header, result); }
+
+void TAutoRunForm::MinimizeApplication() {
+  if (!hwnd()) return;
+  HWND top = GetAncestor(hwnd(), GA_ROOTOWNER);
+  for (TAutoRunForm* background : screenBackgrounds) {
+    if (background->hwnd() && background->hwnd() != top) ShowWindow(background->hwnd(), SW_SHOWMINNOACTIVE);
+  }
+  minimizedWithBackgrounds = top;
+  // The windows it owns go down with it and come back with it.
+  ShowWindow(top, SW_MINIMIZE);
 }
 
 bool TAutoRunForm::PlayActionSound(const std::string& path) {
@@ -721,6 +791,8 @@ LRESULT TAutoRunForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       return DefWindowProcA(hwnd(), message, wParam, lParam);
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      LRESULT answer = 0;
+      if (hints_.HandleNotify(*header, answer)) return answer;
       if (tabStrip_ && header->hwndFrom == tabStrip_ && header->code == TCN_SELCHANGE) {
         const int selected = TabCtrl_GetCurSel(tabStrip_);
         if (selected >= 0 && static_cast<std::size_t>(selected) < tabPages_.size()) BeginGotoPage(tabPages_[selected]);
@@ -732,6 +804,25 @@ LRESULT TAutoRunForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       if (ClosesOnClick()) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
       return 0;
     case WM_SIZE:
+      if (wParam == SIZE_MINIMIZED) {
+        // A shadow without its page would hang on the desktop.
+        minimized_ = true;
+        if (shadow_) ShowWindow(shadow_, SW_HIDE);
+        return 0;
+      }
+      if (std::exchange(minimized_, false) && layered_ && page_.shadow && shadow_) {
+        ShowWindow(shadow_, SW_SHOWNOACTIVATE);
+      }
+      if (hwnd() == minimizedWithBackgrounds) {
+        // Back from "Minimize": the backgrounds return behind everything, this window in front.
+        minimizedWithBackgrounds = nullptr;
+        for (TAutoRunForm* background : screenBackgrounds) {
+          if (!background->hwnd() || !IsIconic(background->hwnd())) continue;
+          ShowWindow(background->hwnd(), SW_RESTORE);
+          SetWindowPos(background->hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+        SetForegroundWindow(hwnd());
+      }
       if (surface_.hwnd()) {
         LayOutChildren(LOWORD(lParam), HIWORD(lParam));
         // Showing the window sends a size message for the size the background was rendered at
@@ -780,6 +871,7 @@ LRESULT TAutoRunForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 void TAutoRunForm::OnDestroy() {
+  hints_.PageDestroyed();
   SetMenu(hwnd(), nullptr);  // the menu bar goes with the page's menus, not with the window
   StopSounds();
   KillTimer(hwnd(), kStartTimer);

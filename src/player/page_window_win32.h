@@ -16,6 +16,7 @@
 #include "platform/sound_seam.h"
 #include "platform/window_win32.h"
 #include "player/object_surface_win32.h"
+#include "player/page_hints_win32.h"
 #include "player/page_menus_win32.h"
 #include "storage/page_file.h"
 #include "storage/startup_context.h"
@@ -87,6 +88,18 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   void StopAllSounds();
   // The Screen Background window created last, while it exists; null when there is none.
   static TAutoRunForm* ScreenBackground();
+  // Every Screen Background window that exists, in creation order.
+  static std::vector<TAutoRunForm*> ScreenBackgrounds();
+  // "Minimize": the window that owns this one (and with it every window it owns) and every
+  // Screen Background go to the task bar; the backgrounds come back behind it when it is restored.
+  void MinimizeApplication();
+
+  // Adds a new object of `kind` at (x, y) of the object surface, as the editor's palette drops it:
+  // every other object loses its selection, the new one gets the next free default name, its
+  // kind's size and new text, and a live control. Returns the new control.
+  ObjectControl* AddObject(std::uint8_t kind, int x, int y);
+  // The hint window of the page (tests read it back).
+  const PageHints& hints() const { return hints_; }
 
   // The icon of the application (the disc's autorun.ico); pages without an icon of their own and
   // the tabbed notebook use it. Not owned.
@@ -124,8 +137,12 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   void BackgroundClick() override;
   void BackgroundMouseMove() override;
   HCURSOR CursorFor(const ObjectControl* control) override;
+  bool SurfaceNotify(const NMHDR& header, LRESULT& result) override;
 
   void BuildControls();
+  // Gives the controls the page's events and, when the surface exists, their windows, tab order,
+  // right-click menus and hints.
+  void AttachControls();
   // A right click (WM_CONTEXTMENU) on the page or one of its controls.
   void ShowRightClickMenu(HWND from, POINT screen);
   // The Image an object names as the viewer of its graphic comment, if the page has one.
@@ -149,6 +166,7 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   HICON icon_ = nullptr;
   bool mainWindow_ = false;
   bool shown_ = false;
+  bool minimized_ = false;
   bool layered_ = false;
   std::uint8_t shadowOpacity_ = 80;
   int seconds_ = 0;
@@ -175,6 +193,7 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   bool switchedInPlace_ = false;  // the fade tick after an in-place switch leaves the window as it is
   HCURSOR pageCursor_ = nullptr;
   std::vector<HCURSOR> objectCursors_;  // by control index
+  PageHints hints_;
   bool startSoundStarted_ = false;
   bool startSoundPlayed_ = false;
 };

@@ -26,6 +26,10 @@ KindRecord MakeKindRecord(int kind) {
   return MakeByIndex(kind, std::make_index_sequence<std::variant_size_v<KindRecord>>());
 }
 
+const std::string& HintOf(const KindRecord& record) {
+  return std::visit([](const auto& kindRecord) -> const std::string& { return kindRecord.hint; }, record);
+}
+
 void VisitKindRecord(FieldVisitor& v, KindRecord& record) {
   std::visit(
       [&v](auto& kindRecord) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <variant>
 
 #include "storage/button_records.h"
@@ -30,6 +31,8 @@ static_assert(std::variant_size_v<KindRecord> == kObjectKindCount);
 KindRecord MakeKindRecord(int kind);
 // The kind code of the record held.
 inline std::uint8_t KindOf(const KindRecord& record) { return static_cast<std::uint8_t>(record.index()); }
+// The hint text of the record held (the tool tip of the object); every kind carries one.
+const std::string& HintOf(const KindRecord& record);
 // Visits the record held, with the kind's own report code for its scalar fields.
 void VisitKindRecord(FieldVisitor& v, KindRecord& record);
 

@@ -79,7 +79,6 @@ struct KindInfo {
   // The text a new object gets (caption, single line, ...); nullopt for kinds without one.
   std::optional<std::string_view> newText;
   bool windowed;          // has a window of its own (false: drawn by the page surface)
-  bool readsWithParent;   // must be a child of the page's client panel before its record is read
   bool clickToPage;       // a new object's click is connected to the page's click handler
   bool creatable;         // offered by the editor; FadeLabel objects only come from stored pages
   std::uint8_t events;    // KindEventBit set reported to the page

@@ -41,8 +41,9 @@ struct ObjectData {
   std::uint8_t kind() const { return KindOf(record); }
 };
 
+// A new page, and a window before it reads one: the defaults below.
 struct PageData {
-  std::uint8_t borderIcons = 0x03;  // bit 0 system menu, 1 minimise, 2 maximise, 3 help
+  std::uint8_t borderIcons = 0x01;  // bit 0 system menu, 1 minimise, 2 maximise, 3 help
   std::uint8_t borderStyle = 1;     // single
   std::int32_t borderWidth = 0;
   std::string caption;
@@ -52,22 +53,22 @@ struct PageData {
   ColorRef transparentColor = kColorWhite;
   bool transparent = false;
   Picture pageIcon;
-  ColorRef backColor = RgbColor(0xF0, 0xF0, 0xF0);
-  ColorRef gradientColor = kColorWhite;
-  std::uint8_t gradientStyle = 0;
+  ColorRef backColor = kColorWhite;
+  ColorRef gradientColor = RgbColor(0, 0, 255);
+  std::uint8_t gradientStyle = 1;  // top to bottom
   Picture backImage;
-  std::uint8_t backImageStyle = 0;
-  bool shadow = false;
+  std::uint8_t backImageStyle = 3;  // tile
+  bool shadow = true;
   ColorRef shadowColor = kColorBlack;
-  std::int32_t shadowXOff = 5;
-  std::int32_t shadowYOff = 5;
-  std::uint8_t shadowAlpha = 128;
-  bool fadeIn = false;
-  bool fadeOut = false;
-  std::int32_t fadeInDelay = 10;
-  std::int32_t fadeInStep = 15;
-  std::int32_t fadeOutDelay = 10;
-  std::int32_t fadeOutStep = 15;
+  std::int32_t shadowXOff = 8;
+  std::int32_t shadowYOff = 8;
+  std::uint8_t shadowAlpha = 80;
+  bool fadeIn = true;
+  bool fadeOut = true;
+  std::int32_t fadeInDelay = 20;
+  std::int32_t fadeInStep = 20;
+  std::int32_t fadeOutDelay = 20;
+  std::int32_t fadeOutStep = 20;
   std::string startSound;
   bool startSoundLoop = false;
   std::int32_t startSoundDelay = 0;
@@ -77,8 +78,8 @@ struct PageData {
   std::int32_t reserved2 = 0;
   std::uint8_t reserved3 = 0;
   std::uint8_t reserved4 = 0;
-  std::int32_t stayTime = 0;
-  bool clickContinue = false;
+  std::int32_t stayTime = 5;
+  bool clickContinue = true;
   std::int32_t left = 0;
   std::int32_t top = 0;
   std::int32_t width = 640;

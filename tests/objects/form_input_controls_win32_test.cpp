@@ -141,6 +141,16 @@ TEST(FormInputControls, TabOrderFollowsTheStoredPositionsAndAFullEditMovesOn) {
   for (char c : std::string("12")) SendMessageA(other.Child("Code"), WM_CHAR, c, 0);
   EXPECT_EQ(other.RecordOf<EditRecord>("Code").text, "12");
   EXPECT_EQ(GetFocus(), other.Child("Code"));
+
+  // The Edit one place further is hidden: the focus stays rather than jumping past it to the Edit
+  // after, which belongs to another part of the form.
+  ObjectData hidden = Edit("Hidden", 1, 0, 150);
+  hidden.command.visible = false;
+  FormPage gap({Edit("Part", 0, 2), std::move(hidden), Edit("Other", 2, 0, 250)});
+  SetForegroundWindow(gap.window.hwnd());
+  SetFocus(gap.Child("Part"));
+  for (char c : std::string("34")) SendMessageA(gap.Child("Part"), WM_CHAR, c, 0);
+  EXPECT_EQ(GetFocus(), gap.Child("Part"));
 }
 
 TEST(FormInputControls, PasswordEditShowsItsCharacterAndKeepsTheRealText) {

@@ -129,15 +129,20 @@ TEST(ImageButtonLayout, PointerStatesChangeOnlyWhenTheyShould) {
   EXPECT_FALSE(state.Release());  // so the release after it finds nothing to do
   EXPECT_TRUE(state.Leave());
 
-  // A move restores the hot look only over the control and only when not pressed.
+  // A move restores the hot look over the control.
   EXPECT_FALSE(state.MoveTo(10, 25, 20, 25));  // one row below is outside
   EXPECT_FALSE(state.MoveTo(20, 5, 20, 25));
   EXPECT_TRUE(state.MoveTo(19, 24, 20, 25));
   EXPECT_FALSE(state.MoveTo(5, 5, 20, 25));  // already hot
-  state.Leave();
+  // A held press dragged off looks normal, and down again when it comes back.
   state.Press();
-  EXPECT_FALSE(state.MoveTo(5, 5, 20, 25));
+  EXPECT_TRUE(state.Down());
+  EXPECT_TRUE(state.MoveTo(30, 5, 20, 25));
   EXPECT_FALSE(state.Down());
+  EXPECT_FALSE(state.MoveTo(-1, 5, 20, 25));
+  EXPECT_TRUE(state.MoveTo(5, 5, 20, 25));
+  EXPECT_TRUE(state.Down());
+  state.Release();
 
   EXPECT_TRUE(state.SetChecked(true));
   EXPECT_FALSE(state.SetChecked(true));

@@ -192,6 +192,44 @@ TEST(ImageButtonPointer, ReactsFirstAndLetsGoBeforeTheClick) {
   EXPECT_EQ(page.log, (std::vector<std::string>{"repaint", "repaint"}));
 }
 
+ObjectData ImageObject();
+
+TEST(ImageButtonPointer, APressDraggedOffLooksNormalAndDownAgainWhenItComesBack) {
+  ObjectData object = ImageButtonObject(40, 30);
+  ImageButtonRecord& record = ButtonRecordOf(object);
+  record.buttonStyle = kButtonStyleBorderNone;
+  record.imageLayout = kImageLayoutCenter;
+  record.normalImage = FramedSquare();
+  record.mouseDownSlide = true;  // the pressed look is the picture two pixels further
+  TAuImageButton button(object);
+  DibCanvas canvas(40, 30, kPage);
+  const auto pictureLeft = [&] {
+    PaintInto(button, canvas);
+    return canvas.BoundsOf(RGB(0, 0, 255)).left;
+  };
+  const int up = pictureLeft();
+
+  button.MouseEnter();
+  button.MouseDown(POINT{5, 5}, POINT{5, 5});
+  EXPECT_EQ(pictureLeft(), up + 2);
+  // The surface holds the pointer for the pressed control, so it sees moves off it.
+  button.MouseMove(POINT{60, 5}, true, POINT{});
+  EXPECT_EQ(pictureLeft(), up) << "dragged off: normal";
+  button.MouseMove(POINT{20, 15}, true, POINT{});
+  EXPECT_EQ(pictureLeft(), up + 2) << "back over it: down again";
+
+  ObjectData imageObject = ImageObject();
+  const ImageRecord& imageRecord = std::get<ImageRecord>(imageObject.record);
+  TAuImage image(imageObject);
+  image.MouseEnter();
+  image.MouseDown(POINT{5, 5}, POINT{5, 5});
+  EXPECT_EQ(imageRecord.shownLook, kShownLookMouseDown);
+  image.MouseMove(POINT{5, 40}, true, POINT{});
+  EXPECT_EQ(imageRecord.shownLook, kShownLookNormal);
+  image.MouseMove(POINT{5, 5}, true, POINT{});
+  EXPECT_EQ(imageRecord.shownLook, kShownLookMouseDown);
+}
+
 ObjectData ImageObject() {
   ObjectData object;
   ImageRecord record;

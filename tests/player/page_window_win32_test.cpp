@@ -12,6 +12,7 @@
 
 #include "objects/image_button_control_win32.h"
 #include "objects/image_control_win32.h"
+#include "objects/new_object.h"
 #include "platform/sound_seam.h"
 #include "storage/button_records.h"
 #include "support/automation_win32.h"
@@ -77,8 +78,8 @@ TEST(PageWindow, FadesInWithLayeredWindowsOnly) {
     RECT page, shadow;
     GetWindowRect(shown.window.hwnd(), &page);
     GetWindowRect(shown.window.shadowWindow(), &shadow);
-    EXPECT_EQ(shadow.left - page.left, 5);
-    EXPECT_EQ(shadow.top - page.top, 5);
+    EXPECT_EQ(shadow.left - page.left, 8);
+    EXPECT_EQ(shadow.top - page.top, 8);
   }
   {
     PageData page = SplashPage();
@@ -340,6 +341,250 @@ TEST(PageWindow, StartSoundPlaysAfterItsDelayLoopsAndReportsAMissingFileOnce) {
   }
   SetSoundSystem(previous);
   testing_support::RemoveTree(folder);
+}
+
+}  // namespace
+}  // namespace plexara
+
+namespace plexara {
+namespace {
+
+TEST(PageWindow, NewPageHasTheDefaultsOfANewWindow) {
+  const PageData page;
+  EXPECT_EQ(page.stayTime, 5);
+  EXPECT_TRUE(page.clickContinue);
+  EXPECT_TRUE(page.shadow);
+  EXPECT_EQ(page.shadowXOff, 8);
+  EXPECT_EQ(page.shadowYOff, 8);
+  EXPECT_EQ(page.shadowColor, 0);
+  EXPECT_EQ(page.shadowAlpha, 80);
+  EXPECT_TRUE(page.fadeIn && page.fadeOut);
+  EXPECT_EQ(page.fadeInDelay, 20);
+  EXPECT_EQ(page.fadeInStep, 20);
+  EXPECT_EQ(page.fadeOutDelay, 20);
+  EXPECT_EQ(page.fadeOutStep, 20);
+  EXPECT_EQ(page.backImageStyle, 3);
+  EXPECT_EQ(page.backColor, 16777215);
+  EXPECT_EQ(page.gradientColor, 16711680);
+  EXPECT_EQ(page.gradientStyle, 1);
+  EXPECT_EQ(page.reserved1, 1);
+  EXPECT_EQ(page.command.actionKind, 0);
+  EXPECT_EQ(page.command.showCommand, 1);
+  EXPECT_EQ(page.command.selectRunWait, " ");
+
+  // A window for a tiny new page: at least 80 × 80, centred, invisible until it fades in, and a
+  // frame with only the system menu button.
+  PageData tiny;
+  tiny.width = tiny.height = 10;
+  Shown shown(tiny, /*layered=*/true);
+  RECT r;
+  GetWindowRect(shown.window.hwnd(), &r);
+  EXPECT_GE(r.right - r.left, 80);
+  EXPECT_GE(r.bottom - r.top, 80);
+  EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+  EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+  ASSERT_FALSE(shown.window.opacityLog().empty());
+  EXPECT_EQ(shown.window.opacityLog().front(), 0);
+  const LONG_PTR style = GetWindowLongPtrA(shown.window.hwnd(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+}
+
+TEST(PageWindow, TransparentColourIsSeeThroughAndTheBorderWidthInsetsThePage) {
+  PageData page;
+  page.width = 300;
+  page.height = 200;
+  page.transparent = true;
+  page.transparentColor = RgbColor(255, 0, 255);
+  page.borderWidth = 6;
+  Shown shown(page, /*layered=*/true);
+  ASSERT_TRUE(WaitUntil([&] { return !shown.window.opacityLog().empty() && shown.window.opacityLog().back() == 255; }, 5s));
+  COLORREF key = 0;
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(shown.window.hwnd(), &key, &alpha, &flags));
+  EXPECT_TRUE(flags & LWA_COLORKEY);
+  EXPECT_EQ(key, RGB(255, 0, 255));
+  EXPECT_EQ(alpha, 255);
+
+  RECT client, surface;
+  GetClientRect(shown.window.hwnd(), &client);
+  GetWindowRect(shown.window.surface().hwnd(), &surface);
+  MapWindowPoints(nullptr, shown.window.hwnd(), reinterpret_cast<POINT*>(&surface), 2);
+  EXPECT_EQ(surface.left, 6);
+  EXPECT_EQ(surface.top, 6);
+  EXPECT_EQ(surface.right, client.right - 6);
+  EXPECT_EQ(surface.bottom, client.bottom - 6);
+
+  page.transparent = false;
+  page.borderWidth = 0;
+  Shown opaque(page, /*layered=*/true);
+  ASSERT_TRUE(GetLayeredWindowAttributes(opaque.window.hwnd(), &key, &alpha, &flags));
+  EXPECT_FALSE(flags & LWA_COLORKEY);
+}
+
+ObjectData WithHint(ObjectData object, const char* name, const char* hint) {
+  object.command.name = name;
+  std::visit([&](auto& record) { record.hint = hint; }, object.record);
+  return object;
+}
+
+ObjectData PlacedObject(int kind, int left, int top) { return NewPageObject(PageData{}, kind, left, top); }
+
+// What the hint window shows now; empty while it is hidden.
+std::string ShownHint(const TAutoRunForm& window) {
+  HWND tip = window.hints().window();
+  if (tip == nullptr || !IsWindowVisible(tip)) return {};
+  char text[256] = {};
+  GetWindowTextA(tip, text, sizeof(text));
+  return text;
+}
+
+TEST(PageWindow, HintsShowOverObjectsAndOverTheEmptyPage) {
+  PageData page;
+  page.width = 400;
+  page.height = 300;
+  page.hint = "About this page";
+  page.objects.push_back(WithHint(PlacedObject(1, 10, 10), "Drawn", "A drawn button"));
+  page.objects.push_back(WithHint(PlacedObject(0, 10, 100), "Push", "A push button"));
+  ObjectData hidden = WithHint(PlacedObject(2, 200, 10), "Hidden", "Never seen");
+  hidden.command.visible = false;
+  page.objects.push_back(hidden);
+  Shown shown(page, /*layered=*/false);
+  SetForegroundWindow(shown.window.hwnd());
+  const auto rest = [&](int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(shown.window.surface().hwnd(), &at);
+    SetCursorPos(at.x - 1, at.y);
+    WaitUntil([] { return false; }, 50ms);
+    SetCursorPos(at.x, at.y);
+  };
+  const struct {
+    int x, y;
+    const char* hint;
+  } stops[] = {{40, 20, "A drawn button"}, {40, 110, "A push button"}, {300, 250, "About this page"}};
+  for (const auto& stop : stops) {
+    SCOPED_TRACE(stop.hint);
+    rest(stop.x, stop.y);
+    EXPECT_TRUE(WaitUntil([&] { return ShownHint(shown.window) == stop.hint; }, 5s)) << ShownHint(shown.window);
+  }
+  // The hidden object gives no hint of its own.
+  rest(250, 40);
+  WaitUntil([] { return false; }, 1500ms);
+  EXPECT_NE(ShownHint(shown.window), "Never seen");
+}
+
+TEST(PageWindow, WindowedObjectsWithAnActionShowTheHand) {
+  PageData page;
+  page.width = 400;
+  page.height = 300;
+  ObjectData withAction = PlacedObject(0, 10, 10);
+  withAction.command.name = "Go";
+  withAction.command.actionKind = 6;
+  page.objects.push_back(withAction);
+  ObjectData edit = PlacedObject(14, 10, 60);
+  edit.command.name = "Field";
+  page.objects.push_back(edit);
+  ObjectData box = PlacedObject(16, 10, 100);
+  box.command.name = "Agree";
+  box.command.actionKind = 6;
+  page.objects.push_back(box);
+  Shown shown(page, /*layered=*/false);
+  ASSERT_TRUE(WaitUntil([&] { return shown.window.ObjectCursor(*shown.window.FindObject("Go")) != nullptr; }, 5s));
+  const auto cursorOver = [&](const char* name) {
+    HWND child = shown.window.FindObject(name)->Child();
+    SetCursor(nullptr);
+    SendMessageA(child, WM_SETCURSOR, reinterpret_cast<WPARAM>(child), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+  const HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
+  EXPECT_EQ(cursorOver("Go"), hand);
+  EXPECT_EQ(cursorOver("Agree"), hand);
+  EXPECT_NE(cursorOver("Field"), hand) << "no action: the edit box keeps its own pointer";
+}
+
+TEST(PageWindow, MinimizeTakesTheScreenBackgroundsAlong) {
+  PageData backgroundPage;
+  backgroundPage.pageKind = static_cast<std::uint8_t>(PageKind::ScreenBackground);
+  backgroundPage.shadow = false;
+  Shown background(backgroundPage, /*layered=*/false);
+  PageData mainPage;
+  mainPage.pageKind = static_cast<std::uint8_t>(PageKind::MainPage);
+  Shown main(mainPage, /*layered=*/false);
+  ASSERT_EQ(TAutoRunForm::ScreenBackgrounds().size(), 1u);
+
+  main.window.MinimizeApplication();
+  EXPECT_TRUE(WaitUntil([&] { return IsIconic(main.window.hwnd()) && IsIconic(background.window.hwnd()); }, 5s));
+  ShowWindow(main.window.hwnd(), SW_RESTORE);
+  EXPECT_TRUE(WaitUntil([&] { return !IsIconic(main.window.hwnd()) && !IsIconic(background.window.hwnd()); }, 5s));
+}
+
+TEST(PageWindow, OnlyKindsThatReportMovesDragTheWindow) {
+  PageData page;
+  page.width = 500;
+  page.height = 300;
+  ObjectData text = PlacedObject(6, 10, 10);  // a Text does not report pointer moves
+  text.command.name = "Text";
+  text.command.windowMoveHandle = true;
+  page.objects.push_back(text);
+  ObjectData image = PlacedObject(2, 250, 10);  // an Image does
+  image.command.name = "Handle";
+  image.command.windowMoveHandle = true;
+  page.objects.push_back(image);
+  Shown shown(page, /*layered=*/false);
+  HWND surface = shown.window.surface().hwnd();
+  const auto drag = [&](int x, int y) {
+    RECT before;
+    GetWindowRect(shown.window.hwnd(), &before);
+    SendMessageA(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + 30, y + 20));
+    SendMessageA(surface, WM_LBUTTONUP, 0, MAKELPARAM(x + 30, y + 20));
+    RECT after;
+    GetWindowRect(shown.window.hwnd(), &after);
+    return POINT{after.left - before.left, after.top - before.top};
+  };
+  const POINT textMoved = drag(50, 50);
+  EXPECT_EQ(textMoved.x, 0);
+  EXPECT_EQ(textMoved.y, 0);
+  const POINT imageMoved = drag(300, 50);
+  EXPECT_EQ(imageMoved.x, 30);
+  EXPECT_EQ(imageMoved.y, 20);
+}
+
+TEST(PageWindow, AddObjectPlacesANamedLiveControl) {
+  PageData page;
+  page.width = 400;
+  page.height = 300;
+  page.objects.push_back(PlacedObject(0, 0, 0));
+  page.objects.back().command.name = "Button1";
+  page.objects.back().selected = true;
+  Shown shown(page, /*layered=*/false);
+  ObjectControl* first = shown.window.FindObject("Button1");
+
+  ObjectControl* added = shown.window.AddObject(0, 50, 60);
+  ASSERT_NE(added, nullptr);
+  EXPECT_EQ(added->data().command.name, "Button2");
+  EXPECT_FALSE(shown.window.page().objects[0].selected);
+  EXPECT_EQ(shown.window.FindObject("Button1"), first) << "the existing control stays, pointed at its object";
+  EXPECT_EQ(&first->data(), &shown.window.page().objects[0]);
+  ASSERT_NE(added->Child(), nullptr);
+  RECT r;
+  GetWindowRect(added->Child(), &r);
+  MapWindowPoints(nullptr, shown.window.surface().hwnd(), reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 50);
+  EXPECT_EQ(r.top, 60);
+  EXPECT_EQ(r.right - r.left, 105);
+  char caption[32] = {};
+  GetWindowTextA(added->Child(), caption, sizeof(caption));
+  EXPECT_STREQ(caption, "New Button");
+
+  // A text box keeps its clicks to itself; a Text added after it is drawn on the surface.
+  EXPECT_FALSE(shown.window.AddObject(8, 200, 10)->Reports(kEventClick));
+  ObjectControl* text = shown.window.AddObject(6, 200, 150);
+  EXPECT_EQ(text->data().command.name, "Text1");
+  EXPECT_TRUE(text->Reports(kEventClick));
+  EXPECT_EQ(shown.window.surface().DrawnControlAt(POINT{210, 160}), text);
+  EXPECT_EQ(shown.window.AddObject(27, 0, 0), nullptr);
 }
 
 }  // namespace

@@ -41,6 +41,9 @@ PageData Page(const std::string& name, PageKind kind) {
   page.pageKind = static_cast<std::uint8_t>(kind);
   page.width = 360;
   page.height = 240;
+  // These forms answer through their buttons only: no click anywhere, no stay time closes them.
+  page.clickContinue = false;
+  page.stayTime = 0;
   return page;
 }
 

@@ -165,6 +165,9 @@ class PageBackground : public testing::Test {
     return Picture::FromBitmap(image);
   }
 
+  // A plain back colour unless a case asks for a gradient (a new page has one).
+  PageBackground() { page.gradientStyle = 0; }
+
   PageData page;
 };
 

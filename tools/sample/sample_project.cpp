@@ -158,6 +158,8 @@ PageData SplashPage() {
   page.stayTime = 3;
   page.clickContinue = true;
   page.fadeIn = page.fadeOut = true;
+  page.fadeInDelay = page.fadeOutDelay = 10;
+  page.fadeInStep = page.fadeOutStep = 15;
   page.shadow = true;
   page.shadowAlpha = 80;
   page.shadowXOff = page.shadowYOff = 8;
@@ -183,6 +185,7 @@ PageData AgreementPage() {
   page.backColor = RgbColor(240, 240, 245);
   page.gradientColor = RgbColor(210, 220, 240);
   page.gradientStyle = 1;
+  page.shadow = page.fadeIn = page.fadeOut = false;  // a plain dialog
   page.objects.push_back(MakeObject(Caption("Please read the licence before you go on.", 20, 20,
                                             410, 30, RgbColor(20, 40, 90), 11),
                                     "Heading"));
@@ -227,6 +230,7 @@ PageData ExitFormPage() {
   page.gradientStyle = 1;
   page.stayTime = 10;  // leaves by itself when nobody answers
   page.clickContinue = false;
+  page.shadow = page.fadeIn = page.fadeOut = false;  // a plain dialog
   page.objects.push_back(MakeObject(
       Caption("Thank you for visiting. Leave now?", 20, 20, 310, 40, RgbColor(90, 50, 10), 11),
       "Question"));
@@ -369,7 +373,11 @@ PageData SubPage() {
   page.backColor = RgbColor(240, 240, 245);
   page.gradientColor = RgbColor(200, 210, 230);
   page.gradientStyle = 5;  // middle to top and bottom
+  page.borderIcons = 0x03;
+  page.shadow = false;
   page.fadeIn = page.fadeOut = true;
+  page.fadeInDelay = page.fadeOutDelay = 10;
+  page.fadeInStep = page.fadeOutStep = 15;
   ImageButtonRecord close = MenuButton("Close", 120, 200);
   page.objects.push_back(MakeObject(close, "CloseButton", kActionCloseWindow));
   page.objects.push_back(MakeObject(Shape(24, 150, 40, 120, 100, RgbColor(120, 170, 240)), "Hexagon"));
