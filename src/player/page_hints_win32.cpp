@@ -24,9 +24,13 @@ bool PageHints::Create(HWND page) {
   tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, page, nullptr,
                          GetModuleHandleA(nullptr), nullptr);
+  if (tip_ == nullptr) return false;
   // Long hints wrap instead of running off the screen.
-  if (tip_ != nullptr) SendMessageA(tip_, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN) / 2);
-  return tip_ != nullptr;
+  SendMessageA(tip_, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN) / 2);
+  // A little room around the text: a glyph that reaches past its measured width is not cut off.
+  RECT margin{2, 1, 2, 1};
+  SendMessageA(tip_, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
+  return true;
 }
 
 void PageHints::AddTool(HWND hwnd, UINT_PTR id, UINT flags, const RECT& rect) {

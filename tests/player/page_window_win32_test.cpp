@@ -467,6 +467,11 @@ TEST(PageWindow, HintsShowOverObjectsAndOverTheEmptyPage) {
     SCOPED_TRACE(stop.hint);
     rest(stop.x, stop.y);
     EXPECT_TRUE(WaitUntil([&] { return ShownHint(shown.window) == stop.hint; }, 5s)) << ShownHint(shown.window);
+    // The hint as it shows, for people to look at.
+    if (&stop == &stops[0]) {
+      WaitUntil([] { return false; }, 500ms);
+      testing_support::SaveWindowScreenshot(shown.window.hints().window(), "page-hint");
+    }
   }
   // The hidden object gives no hint of its own.
   rest(250, 40);
