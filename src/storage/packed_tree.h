@@ -47,10 +47,11 @@ inline constexpr char kTreePathSeparator = '/';
 
 std::string JoinTreePath(std::string_view folder, std::string_view name);
 
-// True when a name from a packed tree may be created inside the target folder: not empty, not "."
-// or "..", no path separator, drive colon or control character, no trailing dot or space (the
-// platform strips them, so the name would mean something else), and not a reserved device name
-// with or without an extension, in any letter case.
+// True when a name is a plain file name that may be created inside a folder without reaching out
+// of it: not empty, not "." or "..", no path separator, drive colon or control character, no
+// trailing dot or space (the platform strips them, so the name would mean something else), and not
+// a reserved device name with or without an extension, in any letter case. Entries of a packed
+// tree and page names (which name page files) must pass it.
 bool IsSafePackedName(std::string_view name);
 
 class TreeFileReader {
