@@ -10,9 +10,6 @@
 namespace plexara {
 namespace {
 
-constexpr UINT kFirstItemId = 0x1000;
-constexpr UINT kLastItemId = 0x7FFF;
-
 std::string KeyName(std::uint8_t key) {
   if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'))
     return std::string(1, static_cast<char>(key));
@@ -93,12 +90,33 @@ PageMenus::~PageMenus() {
   ClearRightClickMenus();
   if (menuBar_ != nullptr && !IsMenu(menuBar_)) menuBar_ = nullptr;  // went with its window
   if (menuBar_ != nullptr) DestroyMenu(menuBar_);
-  for (HBITMAP bitmap : menuBarBitmaps_) DeleteObject(bitmap);
+  RetireEntries(entries_);
   if (shortcuts_ != nullptr) DestroyAcceleratorTable(shortcuts_);
 }
 
-void PageMenus::AddItems(HMENU menu, const std::vector<MenuItemData>& items, Scope scope) {
-  std::vector<HBITMAP>& bitmaps = scope == Scope::MenuBar ? menuBarBitmaps_ : rightClickBitmaps_;
+template <typename Match>
+PageMenus::Entries PageMenus::TakeEntries(Match match) {
+  Entries taken;
+  for (auto it = entries_.begin(); it != entries_.end();) {
+    if (match(it->second)) {
+      taken.insert(entries_.extract(it++));
+    } else {
+      ++it;
+    }
+  }
+  return taken;
+}
+
+void PageMenus::RetireEntries(Entries& entries) {
+  for (auto& [id, entry] : entries) {
+    ids_.Release(static_cast<std::uint16_t>(id));
+    if (entry.bitmap != nullptr) DeleteObject(entry.bitmap);
+  }
+  entries.clear();
+}
+
+void PageMenus::AddItems(HMENU menu, const std::vector<MenuItemData>& items, Scope scope,
+                         const ObjectControl* owner) {
   for (const MenuItemData& item : items) {
     MENUITEMINFOA info{};
     info.cbSize = sizeof(info);
@@ -112,45 +130,50 @@ void PageMenus::AddItems(HMENU menu, const std::vector<MenuItemData>& items, Sco
     std::string text = item.caption;
     const std::string shortcut = ShortcutText(item.shortcut);
     if (!shortcut.empty()) text += "\t" + shortcut;
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_ID;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
     info.fType = item.radioItem ? MFT_RADIOCHECK : 0;
     info.fState = (item.enabled ? MFS_ENABLED : MFS_DISABLED) | (item.checked ? MFS_CHECKED : 0) |
                   (item.defaultItem ? MFS_DEFAULT : 0);
     info.dwTypeData = text.data();
-    if (nextId_ > kLastItemId) nextId_ = kFirstItemId;
-    info.wID = nextId_++;
+    // With every id taken (tens of thousands of live items) the item is still shown, but without an
+    // id it cannot run another item's action, and without an entry nothing would free a bitmap.
+    const std::optional<std::uint16_t> id = ids_.Allocate();
+    if (id) {
+      info.fMask |= MIIM_ID;
+      info.wID = *id;
+    }
     if (!item.items.empty()) {
       info.fMask |= MIIM_SUBMENU;
       info.hSubMenu = CreatePopupMenu();
-      AddItems(info.hSubMenu, item.items, scope);
+      AddItems(info.hSubMenu, item.items, scope, owner);
     }
-    if (HBITMAP bitmap = MenuBitmapOf(item.bitmap)) {
+    HBITMAP bitmap = id ? MenuBitmapOf(item.bitmap) : nullptr;
+    if (bitmap != nullptr) {
       info.fMask |= MIIM_BITMAP;
       info.hbmpItem = bitmap;
-      bitmaps.push_back(bitmap);
     }
     InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
-    entries_[info.wID] = Entry{item, menu, scope};
+    if (id) entries_[*id] = Entry{item, menu, scope, owner, bitmap};
   }
 }
 
-HMENU PageMenus::BuildMenu(const std::vector<MenuItemData>& items, Scope scope) {
+HMENU PageMenus::BuildMenu(const std::vector<MenuItemData>& items, Scope scope, const ObjectControl* owner) {
   if (items.empty()) return nullptr;
   HMENU menu = scope == Scope::MenuBar ? CreateMenu() : CreatePopupMenu();
-  if (menu != nullptr) AddItems(menu, items, scope);
+  if (menu != nullptr) AddItems(menu, items, scope, owner);
   return menu;
 }
 
 void PageMenus::BuildMenuBar(HWND window, const std::vector<MenuItemData>& items) {
-  std::erase_if(entries_, [](const auto& entry) { return entry.second.scope == Scope::MenuBar; });
+  // The previous items can no longer be chosen, but keep their ids and bitmaps until their menu is
+  // gone from the window and destroyed.
+  Entries previousEntries = TakeEntries([](const Entry& entry) { return entry.scope == Scope::MenuBar; });
   HMENU previous = menuBar_;
-  std::vector<HBITMAP> previousBitmaps = std::move(menuBarBitmaps_);
-  menuBarBitmaps_.clear();
-  menuBar_ = BuildMenu(items, Scope::MenuBar);
+  menuBar_ = BuildMenu(items, Scope::MenuBar, nullptr);
   if (window != nullptr && (menuBar_ != nullptr || GetMenu(window) == previous))
     SetMenu(window, menuBar_);
   if (previous != nullptr && IsMenu(previous)) DestroyMenu(previous);
-  for (HBITMAP bitmap : previousBitmaps) DeleteObject(bitmap);
+  RetireEntries(previousEntries);
   RebuildShortcuts();
 }
 
@@ -159,15 +182,14 @@ void PageMenus::ClearRightClickMenus() {
   pageMenu_ = nullptr;
   for (auto& [control, menu] : objectMenus_) DestroyMenu(menu);
   objectMenus_.clear();
-  for (HBITMAP bitmap : rightClickBitmaps_) DeleteObject(bitmap);
-  rightClickBitmaps_.clear();
-  std::erase_if(entries_, [](const auto& entry) { return entry.second.scope != Scope::MenuBar; });
+  Entries gone = TakeEntries([](const Entry& entry) { return entry.scope != Scope::MenuBar; });
+  RetireEntries(gone);
 }
 
 void PageMenus::BuildRightClickMenus(const std::vector<MenuItemData>& pageItems,
                                      std::span<ObjectControl* const> controls) {
   ClearRightClickMenus();
-  pageMenu_ = BuildMenu(pageItems, Scope::PageMenu);
+  pageMenu_ = BuildMenu(pageItems, Scope::PageMenu, nullptr);
   for (ObjectControl* control : controls) AttachObjectMenu(*control);
   RebuildShortcuts();
 }
@@ -175,8 +197,13 @@ void PageMenus::BuildRightClickMenus(const std::vector<MenuItemData>& pageItems,
 void PageMenus::AttachObjectMenu(ObjectControl& control) {
   if (control.data().popupMenu.empty()) return;
   auto existing = objectMenus_.find(&control);
-  if (existing != objectMenus_.end()) DestroyMenu(existing->second);
-  objectMenus_[&control] = BuildMenu(control.data().popupMenu, Scope::ObjectMenu);
+  if (existing != objectMenus_.end()) {
+    DestroyMenu(existing->second);
+    objectMenus_.erase(existing);
+    Entries replaced = TakeEntries([&](const Entry& entry) { return entry.owner == &control; });
+    RetireEntries(replaced);
+  }
+  objectMenus_[&control] = BuildMenu(control.data().popupMenu, Scope::ObjectMenu, &control);
 }
 
 HMENU PageMenus::ObjectMenu(const ObjectControl& control) const {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "objects/object_control_win32.h"
+#include "player/menu_command_ids.h"
 #include "storage/menu_item_data.h"
 #include "storage/page_file.h"
 
@@ -60,13 +61,24 @@ class PageMenus {
  private:
   // Shortcuts work for the menu bar and the page's right-click menu, not for objects' menus.
   enum class Scope : std::uint8_t { MenuBar, PageMenu, ObjectMenu };
+  // One item with a command id. The id and the bitmap stay taken until the menu that shows the
+  // item has been destroyed (RetireEntries).
   struct Entry {
     MenuItemData item;
     HMENU parent = nullptr;  // the menu the item is in
     Scope scope = Scope::MenuBar;
+    const ObjectControl* owner = nullptr;  // the object whose right-click menu holds the item
+    HBITMAP bitmap = nullptr;
   };
-  HMENU BuildMenu(const std::vector<MenuItemData>& items, Scope scope);
-  void AddItems(HMENU menu, const std::vector<MenuItemData>& items, Scope scope);
+  using Entries = std::map<UINT, Entry>;
+
+  HMENU BuildMenu(const std::vector<MenuItemData>& items, Scope scope, const ObjectControl* owner);
+  void AddItems(HMENU menu, const std::vector<MenuItemData>& items, Scope scope, const ObjectControl* owner);
+  // Moves the entries that match out of the table, so their ids can no longer be clicked.
+  template <typename Match>
+  Entries TakeEntries(Match match);
+  // Gives the ids of entries whose menus are destroyed back for reuse and deletes their bitmaps.
+  void RetireEntries(Entries& entries);
   void ClearRightClickMenus();
   void RebuildShortcuts();
   void AutoCheck(UINT id, Entry& entry);
@@ -75,11 +87,9 @@ class PageMenus {
   HMENU menuBar_ = nullptr;
   HMENU pageMenu_ = nullptr;
   std::map<const ObjectControl*, HMENU> objectMenus_;
-  std::map<UINT, Entry> entries_;
-  std::vector<HBITMAP> menuBarBitmaps_;
-  std::vector<HBITMAP> rightClickBitmaps_;
+  Entries entries_;
+  MenuCommandIds ids_;
   HACCEL shortcuts_ = nullptr;
-  UINT nextId_ = 0x1000;
 };
 
 // Runs the action a menu item carries on its page: nothing in the editor's design surface, for an

@@ -17,6 +17,7 @@
 #endif
 
 #include "storage/error_report.h"
+#include "storage/font_labels.h"
 #include "storage/primitives.h"
 
 namespace plexara {
@@ -46,6 +47,14 @@ bool IsReservedDeviceName(std::string_view name) {
     return kDeviceDigits.find(upper[3]) != std::string_view::npos;
   }
   return false;
+}
+
+// At the root, where an unpacking player keeps its running copy, the player's name counts in any
+// letter case: the platform's file names are case-blind, so every spelling is that same file.
+bool IsRootPlayerName(std::string_view name) { return SameTextIgnoringCase(name, kPackExcludedFileName); }
+
+bool IsExcludedFile(std::string_view name, int depth) {
+  return depth == 0 ? IsRootPlayerName(name) : name == kPackExcludedFileName;
 }
 
 // The name as it can be shown in a message: control bytes become \xNN.
@@ -230,7 +239,7 @@ class Packer {
     if (depth > kMaxPackedTreeDepth) return MakeError("folders nested too deeply at " + folder);
     PLEXARA_TRY_ASSIGN(listing, fs_.ListFolder(folder));
     std::erase_if(listing.folders, [](const std::string& name) { return name == kPackExcludedFolderName; });
-    std::erase_if(listing.files, [](const std::string& name) { return name == kPackExcludedFileName; });
+    std::erase_if(listing.files, [depth](const std::string& name) { return IsExcludedFile(name, depth); });
     if (listing.folders.size() > static_cast<std::size_t>(kMaxInt32) ||
         listing.files.size() > static_cast<std::size_t>(kMaxInt32)) {
       return MakeError("too many entries in " + folder);
@@ -300,12 +309,12 @@ class Unpacker {
 
     std::int32_t fileCount = 0;
     if (!ReadCount(in_, kMinFileEntrySize, fileCount)) return Damaged(folder, "the file count is damaged");
-    for (std::int32_t i = 0; i < fileCount; ++i) PLEXARA_TRY(UnpackFile(folder));
+    for (std::int32_t i = 0; i < fileCount; ++i) PLEXARA_TRY(UnpackFile(folder, depth));
     return Ok{};
   }
 
  private:
-  Result<void> UnpackFile(const std::string& folder) {
+  Result<void> UnpackFile(const std::string& folder, int depth) {
     std::string name;
     PLEXARA_TRY(ReadName(folder, name));
     const std::string path = JoinTreePath(folder, name);
@@ -313,6 +322,14 @@ class Unpacker {
     std::int32_t size = 0;
     if (!ReadInt32(in_, size) || size < 0 || static_cast<std::uint64_t>(size) > in_.Remaining()) {
       return Damaged(path, "the file size is damaged");
+    }
+    // A root file with the player's name comes from an older packer that compared exactly, or from
+    // a hostile tree; either way writing it would overwrite the copy of the player that is running.
+    if (depth == 0 && IsRootPlayerName(name)) {
+      if (!in_.Seek(in_.Position() + static_cast<std::uint64_t>(size))) {
+        return Damaged(path, "the file data is cut short");
+      }
+      return Ok{};
     }
     std::unique_ptr<TreeFileWriter> writer = fs_.CreateOrTruncate(path);
     if (!writer) return SystemFailure(path, "cannot create the file ");

@@ -29,7 +29,11 @@ inline constexpr int kCodeUnpackCreateFolder = 1065;
 // Any other unpack failure; it happens inside the player's project loading and carries its code.
 inline constexpr int kCodeUnpackTree = 1070;
 
-// Names left out of a packed tree at every depth, compared exactly (case-sensitive).
+// Names left out of a packed tree at every depth, compared exactly (case-sensitive). The player's
+// name is also left out of the root in any letter case, in both directions: the platform's file
+// names are case-blind, and the root is where an unpacking player keeps its own running copy, so
+// a root "AUTORUN.EXE" is never packed and, in a tree from elsewhere, is skipped rather than
+// written over that copy.
 inline constexpr std::string_view kPackExcludedFolderName = "AutoRunSource";
 inline constexpr std::string_view kPackExcludedFileName = "autorun.exe";
 
@@ -47,10 +51,11 @@ inline constexpr char kTreePathSeparator = '/';
 
 std::string JoinTreePath(std::string_view folder, std::string_view name);
 
-// True when a name from a packed tree may be created inside the target folder: not empty, not "."
-// or "..", no path separator, drive colon or control character, no trailing dot or space (the
-// platform strips them, so the name would mean something else), and not a reserved device name
-// with or without an extension, in any letter case.
+// True when a name is a plain file name that may be created inside a folder without reaching out
+// of it: not empty, not "." or "..", no path separator, drive colon or control character, no
+// trailing dot or space (the platform strips them, so the name would mean something else), and not
+// a reserved device name with or without an extension, in any letter case. Entries of a packed
+// tree and page names (which name page files) must pass it.
 bool IsSafePackedName(std::string_view name);
 
 class TreeFileReader {
@@ -95,9 +100,10 @@ TreeFileSystem& NativeTreeFileSystem();
 Result<void> PackTree(OutStream& out, const std::string& folder, TreeFileSystem& fs = NativeTreeFileSystem());
 
 // Recreates a packed tree inside folder, adding "D"/"F" entries to cleanup as folders and files
-// are created. Reports its failure once (the name primitive with its own code, everything else
-// with kCodeUnpackCreateFolder or kCodeUnpackTree); the returned error is for the caller's logic
-// only and must not be shown again.
+// are created; a root file with the player's name in any letter case is read past, not written.
+// Reports its failure once (the name primitive with its own code, everything else with
+// kCodeUnpackCreateFolder or kCodeUnpackTree); the returned error is for the caller's logic only
+// and must not be shown again.
 Result<void> UnpackTree(InStream& in, const std::string& folder, TempCleanupList& cleanup,
                         TreeFileSystem& fs = NativeTreeFileSystem());
 

@@ -7,6 +7,7 @@
 #include "storage/binary_fields.h"
 #include "storage/error_report.h"
 #include "storage/file_io.h"
+#include "storage/packed_tree.h"
 
 namespace plexara {
 namespace {
@@ -83,6 +84,10 @@ void VisitFields(FieldVisitor& v, TSettings& s) {
 
 void VisitFields(FieldVisitor& v, TAutoFormInfo& entry) {
   v.String("name", entry.name);
+  // The name becomes the page's file name inside the source folder, so it must be a plain file
+  // name: a project can never make the player or the editor read or write a file elsewhere, or
+  // open a device.
+  if (v.reading() && v.ok() && !IsSafePackedName(entry.name)) v.Fail("page name is not a plain file name");
   v.Enum("kind", entry.kind, kPageKindNames);
   v.Int32("offset", entry.offset);
 }

@@ -134,7 +134,8 @@ void VisitFields(FieldVisitor& v, ProjectData& project);
 void VisitFields(FieldVisitor& v, ProjectFileRecord& file);
 
 // The project data on a stream (without the reserved byte); each failure reported once: 1063/1064
-// for the settings, 1066/1067 for the rest, or the failing primitive's own code.
+// for the settings, 1066/1067 for the rest, or the failing primitive's own code. A page name that
+// is not a plain file name (IsSafePackedName) fails the read like damage, with 1066.
 bool ReadProjectFile(InStream& in, ProjectData& project);
 bool WriteProjectFile(OutStream& out, const ProjectData& project);
 

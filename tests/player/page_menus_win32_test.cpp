@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "player/menu_command_ids.h"
 #include "player/page_window_win32.h"
 #include "storage/primitives.h"
 #include "support/recording_reporter.h"
@@ -138,6 +140,33 @@ TEST(PageMenus, ObjectsGetTheirOwnRightClickMenusAndAutoCheckItems) {
   shown.window.menus().HandleCommand(GetMenuItemID(menu, 1));
   ASSERT_EQ(shown.actions.size(), 1u);
   EXPECT_EQ(shown.actions[0].actionKind, kActionStopAllSound);
+}
+
+// A page that rebuilds its right-click menus for a long time (switching pages in place, reloading
+// content) must keep its menu bar working: freed ids come back, live ones are never handed out
+// twice. The rebuilds take more ids than the whole range holds.
+TEST(PageMenus, RebuildingRightClickMenusNeverTakesTheMenuBarsIds) {
+  PageMenus menus;
+  std::vector<std::string> clicked;
+  menus.SetItemClick([&](const MenuItemData& item) { clicked.push_back(item.caption); });
+  MenuItemData file = Item("File");
+  file.items = {Item("Open")};
+  menus.BuildMenuBar(nullptr, {file});
+  const UINT openId = GetMenuItemID(GetSubMenu(menus.menuBar(), 0), 0);
+
+  UINT highest = 0;
+  for (int rebuild = 0; rebuild < 16000; ++rebuild) {
+    menus.BuildRightClickMenus({Item("Back"), Item("Next")}, {});
+    for (int position = 0; position < 2; ++position) {
+      const UINT id = GetMenuItemID(menus.pageMenu(), position);
+      ASSERT_NE(id, openId) << "rebuild " << rebuild;
+      highest = std::max(highest, id);
+    }
+  }
+  EXPECT_LT(highest, static_cast<UINT>(kFirstMenuCommandId) + 8);
+  EXPECT_TRUE(menus.HandleCommand(openId));
+  EXPECT_TRUE(menus.HandleCommand(GetMenuItemID(menus.pageMenu(), 1)));
+  EXPECT_EQ(clicked, (std::vector<std::string>{"Open", "Next"}));
 }
 
 TEST(PageMenus, ShortcutTextsAndAddressCommands) {

@@ -123,6 +123,56 @@ TEST(PackedTree, RoundTripKeepsContentAndLeavesOutSourceFolderAndPlayer) {
   ExpectCleanupCovers(target, cleanup);
 }
 
+// The player's own name at the root is left out in every spelling, since the platform's names
+// are case-blind; deeper down only the exact name is, and other spellings there are content.
+TEST(PackedTree, RootPlayerIsLeftOutInAnyLetterCase) {
+  for (const char* spelling : {"autorun.exe", "AUTORUN.EXE", "AutoRun.Exe"}) {
+    SCOPED_TRACE(spelling);
+    TempFolder temp;
+    const std::string source = temp.Sub("source");
+    WriteFileAt(source, {spelling}, TextBytes("player"));
+    WriteFileAt(source, {"docs", spelling}, TextBytes("nested"));
+    WriteFileAt(source, {"kept.txt"}, TextBytes("k"));
+    const Bytes packed = Pack(source);
+    MemoryInStream in(packed);
+    TempCleanupList cleanup;
+    const std::string target = temp.Sub("target");
+    ASSERT_TRUE(UnpackTree(in, target, cleanup).ok());
+    TreeMap expected = {{"kept.txt", TextBytes("k")}, {"docs", std::nullopt}};
+    if (std::string_view(spelling) != kPackExcludedFileName) expected[Join("docs", {spelling})] = TextBytes("nested");
+    EXPECT_EQ(Snapshot(target), expected);
+  }
+}
+
+// A tree from elsewhere with a root file of the player's name must not overwrite the running
+// copy beside it: the file is read past and the rest of the tree still unpacks.
+TEST(PackedTree, UnpackingReadsPastARootPlayerInAnyLetterCase) {
+  for (const char* spelling : {"autorun.exe", "AUTORUN.EXE", "AutoRun.Exe"}) {
+    SCOPED_TRACE(spelling);
+    TempFolder temp;
+    const std::string target = temp.Sub("target");
+    WriteFileAt(target, {"autorun.exe"}, TextBytes("running player"));
+    const Bytes bytes = TreeWriter()
+                            .Int(1).Name("sub").Int(0).Int(1).Name(spelling).Int(6).Data("nested")
+                            .Int(2).Name(spelling).Int(7).Data("hostile").Name("after.txt").Int(1).Data("a")
+                            .out.TakeBytes();
+    ScopedRecording recording;
+    MemoryInStream in(bytes);
+    TempCleanupList cleanup;
+    ASSERT_TRUE(UnpackTree(in, target, cleanup).ok());
+    EXPECT_TRUE(Recorder().boxes.empty());
+    EXPECT_EQ(in.Remaining(), 0u);
+    const TreeMap expected = {{"autorun.exe", TextBytes("running player")},
+                              {"sub", std::nullopt},
+                              {Join("sub", {spelling}), TextBytes("nested")},
+                              {"after.txt", TextBytes("a")}};
+    EXPECT_EQ(Snapshot(target), expected);
+    for (const std::string& entry : cleanup.entries()) {
+      EXPECT_NE(entry.substr(1), JoinTreePath(target, spelling)) << "the player copy would be removed as unpacked";
+    }
+  }
+}
+
 TEST(PackedTree, SmallTreeBytesAreExact) {
   TempFolder temp;
   const std::string source = temp.Sub("source");

@@ -201,6 +201,48 @@ TEST(ProjectFile, FailuresReportOnceWithTheirCode) {
       }));
 }
 
+// A page name becomes a file name in the source folder, so every reader of the page list (binary
+// in both layouts, and the readable form) refuses one that could reach out of it or open a device.
+TEST(ProjectFile, PageNamesThatAreNotPlainFileNamesAreRefused) {
+  const std::string hostile[] = {"",        ".",       "..",       "..\\AutoRun", "../../etc/x", "sub\\page",
+                                 "C:page",  "C:\\x",  "CON",      "nul",          "Com1",        "LPT1.txt",
+                                 "aux.pg",  "a\x01z",   "tab\tname", "Main.",        "Main ",       "CONOUT$"};
+  for (const std::string& name : hostile) {
+    SCOPED_TRACE(testing::Message() << "page name \"" << name << "\"");
+    ProjectData project = SampleProject();
+    project.pages.insert(project.pages.begin() + 1, TAutoFormInfo{.name = name, .kind = 3});
+    const Bytes older = Cat({I32(2), Str("Main"), U8(2), I32(0), Str(name), U8(3), I32(0)});
+    for (const Bytes& bytes : {ProjectBytes(project), older}) {
+      ScopedRecording recording;
+      MemoryInStream in(bytes);
+      ProjectData read;
+      EXPECT_FALSE(ReadProjectFile(in, read));
+      EXPECT_EQ(Recorder().boxes.size(), 1u);
+      EXPECT_EQ(ReportedCode(), kCodeReadProjectFile);
+    }
+
+    ScopedRecording recording;
+    auto json = inspect::DumpFile(Written(ProjectFileRecord{SampleProject(), 0}));
+    ASSERT_TRUE(json.ok()) << json.error().message;
+    json.value()["project"]["pages"][1]["name"] = name;
+    EXPECT_FALSE(inspect::BuildFile(json.value()).ok());
+  }
+
+  // Names close to those are ordinary page names, system code page bytes included.
+  ProjectData good = SampleProject();
+  good.pages = {{.name = "Main Page", .kind = 2}, {.name = "Sub-1"}, {.name = "\xDC" "ber"},
+                {.name = "..Intro"},              {.name = "v1.2"},  {.name = "Console"}};
+  ScopedRecording recording;
+  ExpectExactRoundTrip(good);
+  const Bytes bytes = Written(ProjectFileRecord{good, 0});
+  auto json = inspect::DumpFile(bytes);
+  ASSERT_TRUE(json.ok()) << json.error().message;
+  auto rebuilt = inspect::BuildFile(json.value());
+  ASSERT_TRUE(rebuilt.ok()) << rebuilt.error().message;
+  EXPECT_EQ(rebuilt.value(), bytes);
+  EXPECT_TRUE(Recorder().boxes.empty());
+}
+
 TEST_F(ProjectFolder, SavesAndLoadsWithTheReservedByte) {
   const std::string path = PathOf("AutoRun.src");
   const ProjectData project = SampleProject();
