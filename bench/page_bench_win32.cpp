@@ -239,22 +239,18 @@ class PageRun {
     ScreenGrab grab(client.right, client.bottom);
     grab.Changed(surface_);
     Counters change;
-    const long long paintedBefore = PaintedPixels(change);
+    const long long paintedBefore = window_.surface().paintCounters().pixels;
     const auto changeStart = Clock::now();
     Pump(changeStart + kChangeRun, &change, &grab);
     const double changeWall = std::chrono::duration<double>(Clock::now() - changeStart).count();
     figures.askedPerSecond = change.asked / changeWall;
     figures.changedPerSecond = change.changed / changeWall;
-    figures.paintedPerSecond = (PaintedPixels(change) - paintedBefore) / changeWall;
+    figures.paintedPerSecond =
+        (window_.surface().paintCounters().pixels - paintedBefore) / changeWall;
     return figures;
   }
 
  private:
-  // What the surface painted so far; before it counted them, every paint covered the client area.
-  long long PaintedPixels(const Counters& counters) const {
-    return counters.paints * static_cast<long long>(kPageWidth) * kPageHeight;
-  }
-
   void Pump(Clock::time_point until, Counters* counters, ScreenGrab* grab) {
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     bool hot = link_ != nullptr && link_->model().hot();
