@@ -325,7 +325,7 @@ int main(int argc, char** argv) {
   Print("empty page", empty);
   Print("animated text", animated);
   std::printf("  the link's hot look switched %d times; aim: the animated page at most 5 %% of one core,\n"
-              "  pixels painted close to pixels changed\n",
+              "  and no more pixels painted than asked for (the rectangles of the objects that changed)\n",
               animated.hoverChanges);
   return animated.hoverChanges > 0 ? 0 : 1;
 }
