@@ -46,40 +46,6 @@ std::string ShortDateOrTime(bool date) {
   return written > 0 ? std::string(buffer) : std::string();
 }
 
-// A 24-bit top-down DIB section in its own memory DC: the same row layout as TFxRgbBuffer, so the
-// pixels move with one copy each way.
-class RgbDib {
- public:
-  RgbDib(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    bitmap_.Reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
-    if (bitmap_) select_ = SelectObject(dc_.get(), bitmap_.get());
-  }
-  ~RgbDib() {
-    if (select_ != nullptr) SelectObject(dc_.get(), select_);
-  }
-  RgbDib(const RgbDib&) = delete;
-  RgbDib& operator=(const RgbDib&) = delete;
-
-  bool ok() const { return bits_ != nullptr && select_ != nullptr; }
-  HDC dc() const { return dc_.get(); }
-  std::uint8_t* bits() const { return static_cast<std::uint8_t*>(bits_); }
-  std::size_t bytes(std::size_t stride) const { return stride * static_cast<std::size_t>(height_); }
-
- private:
-  int width_, height_;
-  MemoryDc dc_;
-  GdiObject<HBITMAP> bitmap_;
-  void* bits_ = nullptr;
-  HGDIOBJ select_ = nullptr;
-};
-
 }  // namespace
 
 TFxControlEnv Win32TextControlEnv() {
@@ -121,23 +87,35 @@ bool ReadTextFile(const std::string& path, std::string& text) {
   return true;
 }
 
+// What a text object paints with, kept from one paint to the next: a 24-bit DIB section (the row
+// layout of TFxRgbBuffer, so the pixels move with one copy each way) and the canvas the model
+// draws on.
+struct FxTextObject::Canvas {
+  MemoryCanvas dib{24};
+  TFxPictureCanvas screen{ResolveSystemColor};
+};
+
 FxTextObject::FxTextObject(ObjectData& data, TFxGraphicControl& model)
     : ObjectControl(data), model_(model) {}
 
+FxTextObject::~FxTextObject() = default;
+
 void FxTextObject::Paint(HDC dc, int width, int height) {
   if (width <= 0 || height <= 0) return;
-  RgbDib dib(width, height);
-  if (!dib.ok()) return;
+  if (!canvas_) canvas_ = std::make_unique<Canvas>();
+  MemoryCanvas& dib = canvas_->dib;
+  if (!dib.Resize(width, height)) return;
   // The surface has painted the page and every drawn object below this one: that is the screen
   // the model paints on, and what a transparent model shows through.
   BitBlt(dib.dc(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
   GdiFlush();
-  TFxPictureCanvas screen(ResolveSystemColor);
+  TFxPictureCanvas& screen = canvas_->screen;
   screen.SetSize(width, height);
   TFxRgbBuffer& pixels = screen.Pixels();
-  std::memcpy(pixels.RowBytes(0), dib.bits(), dib.bytes(pixels.Stride()));
+  const std::size_t bytes = pixels.Stride() * static_cast<std::size_t>(height);
+  std::memcpy(pixels.RowBytes(0), dib.bits(), bytes);
   model_.Paint(screen);
-  std::memcpy(dib.bits(), pixels.RowBytes(0), dib.bytes(pixels.Stride()));
+  std::memcpy(dib.bits(), pixels.RowBytes(0), bytes);
   BitBlt(dc, 0, 0, width, height, dib.dc(), 0, 0, SRCCOPY);
 }
 
@@ -148,14 +126,19 @@ void FxTextObject::StateChanged() {
 
 void FxTextObject::SyncBounds() { SizeChanged(model_.Width(), model_.Height()); }
 
+// A hidden object asks for no paint: nothing of it is on the screen, and its timers keep running.
+void FxTextObject::Invalidate() {
+  if (Visible()) Repaint();
+}
+
 void FxTextObject::SizeChanged(int width, int height) {
   ObjectBounds bounds = Bounds();
   if (bounds.width == width && bounds.height == height) return;
-  Repaint();  // the rectangle it leaves
+  Invalidate();  // the rectangle it leaves
   bounds.width = width;
   bounds.height = height;
   SetBounds(data().record, bounds);
-  Repaint();
+  Invalidate();
 }
 
 TAuLabel::TAuLabel(ObjectData& data) : FxTextObject(data, label_), label_(Win32TextControlEnv()) {

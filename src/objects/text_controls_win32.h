@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "objects/object_control_win32.h"
@@ -27,6 +28,7 @@ TUserLabelValues Win32UserLabelValues();
 // The part the five kinds share: hosting a model on the object surface.
 class FxTextObject : public ObjectControl, private TFxControlHost {
  public:
+  ~FxTextObject() override;
   void Paint(HDC dc, int width, int height) override;
   void StateChanged() override;
 
@@ -37,10 +39,12 @@ class FxTextObject : public ObjectControl, private TFxControlHost {
   TFxControlHost* AsHost() { return this; }
 
  private:
-  void Invalidate() override { Repaint(); }
+  void Invalidate() override;
   void SizeChanged(int width, int height) override;
 
+  struct Canvas;
   TFxGraphicControl& model_;
+  std::unique_ptr<Canvas> canvas_;
 };
 
 class TAuLabel final : public FxTextObject {

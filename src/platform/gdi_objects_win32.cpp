@@ -18,6 +18,43 @@ int ScreenPixelsPerInch() {
 
 }  // namespace
 
+bool MemoryCanvas::Resize(int width, int height) {
+  if (width <= 0 || height <= 0 || !dc_) return false;
+  if (bitmap_ && width == width_ && height == height_) return true;
+  Release();
+  HBITMAP bitmap = nullptr;
+  if (bitsPerPixel_ == 0) {
+    HDC screen = GetDC(nullptr);
+    bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+  } else {
+    BITMAPINFO info = TopDownBitmapInfo(width, height);
+    info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel_);
+    bitmap = CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+    if (bits_ == nullptr && bitmap != nullptr) {
+      DeleteObject(bitmap);
+      bitmap = nullptr;
+    }
+  }
+  if (bitmap == nullptr) {
+    bits_ = nullptr;
+    return false;
+  }
+  bitmap_.Reset(bitmap);
+  previous_ = SelectObject(dc_.get(), bitmap);
+  width_ = width;
+  height_ = height;
+  return true;
+}
+
+void MemoryCanvas::Release() {
+  if (previous_ != nullptr) SelectObject(dc_.get(), previous_);
+  previous_ = nullptr;
+  bitmap_.Reset();
+  bits_ = nullptr;
+  width_ = height_ = 0;
+}
+
 BITMAPINFO TopDownBitmapInfo(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);

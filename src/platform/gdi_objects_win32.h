@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <cstdint>
+
 #include "storage/font_data.h"
 
 namespace plexara {
@@ -71,6 +74,42 @@ class SavedDc {
  private:
   HDC dc_;
   int saved_;
+};
+
+// A memory DC with one bitmap selected into it, kept from one paint to the next and made again only
+// when another size is asked for: the back buffers of windows and controls that paint often. With
+// 0 bits per pixel the bitmap is compatible with the screen; with 24 or 32 it is a top-down DIB
+// section whose rows (padded to 4 bytes) the caller reads and writes after GdiFlush.
+class MemoryCanvas {
+ public:
+  explicit MemoryCanvas(int bitsPerPixel = 0) : bitsPerPixel_(bitsPerPixel) {}
+  ~MemoryCanvas() { Release(); }
+  MemoryCanvas(const MemoryCanvas&) = delete;
+  MemoryCanvas& operator=(const MemoryCanvas&) = delete;
+
+  // Makes the bitmap width × height unless it already has that size; false when GDI cannot. The
+  // pixels are unspecified after a change of size.
+  bool Resize(int width, int height);
+  HDC dc() const { return dc_.get(); }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // The rows of a DIB section; null for a compatible bitmap.
+  std::uint8_t* bits() const { return static_cast<std::uint8_t*>(bits_); }
+  std::size_t stride() const {
+    return (static_cast<std::size_t>(width_) * bitsPerPixel_ / 8 + 3) &
+           ~static_cast<std::size_t>(3);
+  }
+
+ private:
+  void Release();
+
+  int bitsPerPixel_;
+  MemoryDc dc_;
+  GdiObject<HBITMAP> bitmap_;
+  HGDIOBJ previous_ = nullptr;
+  void* bits_ = nullptr;
+  int width_ = 0;
+  int height_ = 0;
 };
 
 // The header of a top-down 32-bit DIB: the memory layout of Bitmap.

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/picture_draw_win32.h"
+#include "player/paint_areas.h"
 
 namespace plexara {
 namespace {
@@ -15,6 +16,25 @@ constexpr char kSurfaceClass[] = "TAutoRunSurface";
 POINT ToScreen(HWND hwnd, POINT client) {
   ClientToScreen(hwnd, &client);
   return client;
+}
+
+// Controls the surface paints: drawn kinds that are shown.
+bool Painted(const ObjectControl& control) { return !control.Windowed() && control.Visible(); }
+
+RECT RectOf(const PaintArea& area) { return RECT{area.left, area.top, area.right, area.bottom}; }
+
+// The rectangles of a region, as GetRegionData lists them.
+std::vector<PaintArea> RegionAreas(HRGN region) {
+  std::vector<PaintArea> areas;
+  const DWORD size = GetRegionData(region, 0, nullptr);
+  if (size < sizeof(RGNDATAHEADER)) return areas;
+  std::vector<unsigned char> bytes(size);
+  auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
+  if (GetRegionData(region, size, data) == 0) return areas;
+  const auto* rects = reinterpret_cast<const RECT*>(data->Buffer);
+  for (DWORD i = 0; i < data->rdh.nCount; ++i)
+    areas.push_back(PaintArea{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom});
+  return areas;
 }
 
 POINT Local(const ObjectControl& control, POINT client) {
@@ -41,6 +61,7 @@ bool ObjectSurface::CreateOn(HWND page, SurfaceEvents& events) {
 
 void ObjectSurface::SetControls(std::vector<ObjectControl*> controls) {
   controls_ = std::move(controls);
+  paintedOnce_.assign(controls_.size(), false);
   hovered_ = nullptr;
   pressed_ = nullptr;
   if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
@@ -48,6 +69,9 @@ void ObjectSurface::SetControls(std::vector<ObjectControl*> controls) {
 
 void ObjectSurface::SetBackground(Bitmap background) {
   background_ = std::move(background);
+  const RECT whole{0, 0, background_.width(), background_.height()};
+  if (!background_.empty() && backgroundCopy_.Resize(whole.right, whole.bottom))
+    DrawBitmap(backgroundCopy_.dc(), background_, whole, BitmapBlend::Opaque);
   if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -68,33 +92,76 @@ ObjectControl* ObjectSurface::DrawnControlAt(POINT client) const {
   return nullptr;
 }
 
-void ObjectSurface::PaintAll(HDC dc, const RECT& client) {
-  const int width = client.right - client.left, height = client.bottom - client.top;
-  if (width <= 0 || height <= 0) return;
-  HDC buffer = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
-  HGDIOBJ old = SelectObject(buffer, bitmap);
-  FillRect(buffer, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  if (!background_.empty()) {
-    DrawBitmap(buffer, background_, RECT{0, 0, background_.width(), background_.height()}, BitmapBlend::Opaque);
+void ObjectSurface::Render(const RECT& area) {
+  HDC buffer = backBuffer_.dc();
+  SavedDc saved(buffer);
+  IntersectClipRect(buffer, area.left, area.top, area.right, area.bottom);
+  FillRect(buffer, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  RECT part;
+  const RECT background{0, 0, backgroundCopy_.width(), backgroundCopy_.height()};
+  if (!background_.empty() && IntersectRect(&part, &area, &background)) {
+    BitBlt(buffer, part.left, part.top, part.right - part.left, part.bottom - part.top,
+           backgroundCopy_.dc(), part.left, part.top, SRCCOPY);
   }
-  for (ObjectControl* control : controls_) {
-    if (control->Windowed() || !control->Visible()) continue;
+  const PaintArea target{area.left, area.top, area.right, area.bottom};
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    ObjectControl* control = controls_[i];
+    if (!Painted(*control)) continue;
     const ObjectBounds b = control->Bounds();
     if (b.width <= 0 || b.height <= 0) continue;
-    const int saved = SaveDC(buffer);
+    // A control's first paint loads it (a text sizes itself, a fading line starts), wherever it
+    // lies, so one never painted is painted whatever the area; the clip keeps its pixels out.
+    if (!AreaOf(b).Meets(target) && paintedOnce_[i]) continue;
+    paintedOnce_[i] = true;
+    SavedDc savedControl(buffer);
     SetViewportOrgEx(buffer, b.left, b.top, nullptr);
     IntersectClipRect(buffer, 0, 0, b.width, b.height);
     control->Paint(buffer, b.width, b.height);
-    RestoreDC(buffer, saved);
   }
-  BitBlt(dc, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
-  SelectObject(buffer, old);
-  DeleteObject(bitmap);
-  DeleteDC(buffer);
+}
+
+void ObjectSurface::PaintAll(HDC dc, const RECT& client) {
+  const int width = client.right - client.left, height = client.bottom - client.top;
+  if (width <= 0 || height <= 0 || !backBuffer_.Resize(width, height)) return;
+  Render(client);
+  BitBlt(dc, 0, 0, width, height, backBuffer_.dc(), 0, 0, SRCCOPY);
 }
 
 void ObjectSurface::Paint(HDC dc, const RECT& client) { PaintAll(dc, client); }
+
+void ObjectSurface::PaintUpdate() {
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  std::vector<PaintArea> areas;
+  if (backBuffer_.Resize(client.right, client.bottom)) {
+    GdiObject<HRGN> update(CreateRectRgn(0, 0, 0, 0));
+    if (update && GetUpdateRgn(hwnd(), update.get(), FALSE) > NULLREGION) {
+      std::vector<PaintArea> objects;
+      for (const ObjectControl* control : controls_) {
+        if (Painted(*control)) objects.push_back(AreaOf(control->Bounds()));
+      }
+      areas = GrowPaintAreas(RegionAreas(update.get()), objects,
+                             PaintArea{0, 0, client.right, client.bottom});
+    }
+    // What an area grew by goes to the screen with the rest, so the screen and what was rendered
+    // never disagree.
+    for (const PaintArea& area : areas) {
+      const RECT r = RectOf(area);
+      InvalidateRect(hwnd(), &r, FALSE);
+    }
+  }
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd(), &ps);
+  for (const PaintArea& area : areas) {
+    const RECT r = RectOf(area);
+    Render(r);
+    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, backBuffer_.dc(), r.left, r.top,
+           SRCCOPY);
+    paintCounters_.pixels += area.Pixels();
+  }
+  ++paintCounters_.paints;
+  EndPaint(hwnd(), &ps);
+}
 
 void ObjectSurface::SetHovered(ObjectControl* control) {
   if (control == hovered_) return;
@@ -133,6 +200,10 @@ ObjectControl* ObjectSurface::ControlOfChild(HWND child) const {
 }
 
 LRESULT ObjectSurface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    PaintUpdate();
+    return 0;
+  }
   const POINT client{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   switch (message) {
     case WM_MOUSEMOVE:

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "textfx/fx_random.h"
+#include "textfx/fx_scratch.h"
 
 namespace plexara {
 
@@ -60,7 +61,8 @@ void DrawTiled(TFxRgbBuffer& buffer, const Bitmap& picture) {
 void DrawStretched(TFxRgbBuffer& buffer, const Bitmap& picture) {
   const int w = buffer.Width(), h = buffer.Height();
   const long long pw = picture.width(), ph = picture.height();
-  std::vector<int> columns(static_cast<std::size_t>(w));
+  std::vector<int>& columns = FxScratch<int, FxScratchSlot::StretchColumns>();
+  columns.resize(static_cast<std::size_t>(w));
   for (int x = 0; x < w; ++x) columns[x] = static_cast<int>((2LL * x + 1) * pw / (2LL * w));
   for (int y = 0; y < h; ++y) {
     TFxRgb* out = buffer.Row(y);
@@ -158,8 +160,8 @@ void TFxBlend::FillGradient(std::uint8_t style, TFxRgb start, TFxRgb end, int wi
   foreground_.SetSize(width, height);
   if (foreground_.Width() == 0 || foreground_.Height() == 0) return;
   const bool vertical = FxGradientIsVertical(style);
-  std::vector<TFxRgb> steps(
-      static_cast<std::size_t>(vertical ? foreground_.Height() : foreground_.Width()));
+  std::vector<TFxRgb>& steps = FxScratch<TFxRgb, FxScratchSlot::GradientSteps>();
+  steps.resize(static_cast<std::size_t>(vertical ? foreground_.Height() : foreground_.Width()));
   FxGradientSteps(style, start, end, static_cast<int>(steps.size()), steps.data());
   if (vertical) {
     for (int y = 0; y < foreground_.Height(); ++y)

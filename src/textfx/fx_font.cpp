@@ -8,20 +8,15 @@
 
 #include "storage/bitmap.h"
 #include "textfx/fx_random.h"
+#include "textfx/fx_scratch.h"
 
 namespace plexara {
 
 namespace {
 
-// The 8-bit working buffer the runs are drawn into at the supersampled size. One for the whole
-// program (the engine runs on the user-interface thread); it grows as needed and is given back
-// after a run when it has grown past a few megabytes.
+// The 8-bit working buffer the runs are drawn into at the supersampled size grows as needed and
+// is given back after a run when it has grown past a few megabytes.
 constexpr std::size_t kKeptWorkingBytes = 4u << 20;
-
-std::vector<std::uint8_t>& WorkingBuffer() {
-  static thread_local std::vector<std::uint8_t> buffer;
-  return buffer;
-}
 
 // Runs are never larger than this many screen pixels a side, and a font never taller or wider
 // than kMaxFontPixels: far beyond any real text, and small enough that every size, product and
@@ -142,7 +137,7 @@ void TFxFont::BuildMask(std::string_view text) {
   const int sampleHeight = layout.height * scale;
   const std::size_t stride =
       (static_cast<std::size_t>(sampleWidth) + 3) & ~static_cast<std::size_t>(3);
-  std::vector<std::uint8_t>& samples = WorkingBuffer();
+  std::vector<std::uint8_t>& samples = FxScratch<std::uint8_t, FxScratchSlot::Samples>();
   samples.assign(stride * static_cast<std::size_t>(sampleHeight), 0);
 
   rasterizer_->Draw(ScaledFont(font, scale), text, layout.originX * scale, layout.originY * scale,
@@ -216,7 +211,8 @@ void TFxFontEx::TextOutRun(int x, int y, std::string_view text) {
 
   // 5. The shadow from a copy of the mask; the text then goes over it.
   if (fx.shadow.enabled) {
-    TFxMask shadow = mask;
+    TFxMask& shadow = shadowMask_;
+    shadow = mask;
     if (fx.shadow.blur != 0) shadow.Blur(fx.shadow.blur);
     BlendColor(shadowX, shadowY, shadow, fx.alpha * fx.shadow.alpha / 100, fx.shadow.color);
     restoreBrush.Arm();

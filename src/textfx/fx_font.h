@@ -97,6 +97,7 @@ class TFxFontEx : public TFxFont {
 
  private:
   TFxEffect effect_;
+  TFxMask shadowMask_;  // the shadow's copy of the run's mask, kept for the next run
 };
 
 }  // namespace plexara

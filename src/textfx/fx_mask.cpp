@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "textfx/fx_random.h"
+#include "textfx/fx_scratch.h"
 
 namespace plexara {
 
@@ -53,7 +54,8 @@ void TFxMask::Downsample(const std::uint8_t* samples, std::size_t sampleStride) 
   switch (quality_) {
     case TFxQuality::aqHigh: {
       // Column sums of the four sample rows first (whole rows, vectorisable), then groups of four.
-      std::vector<std::uint16_t> columns(static_cast<std::size_t>(w) * 4);
+      std::vector<std::uint16_t>& columns = FxScratch<std::uint16_t, FxScratchSlot::ColumnSums>();
+      columns.resize(static_cast<std::size_t>(w) * 4);
       for (int y = 0; y < height_; ++y) {
         const std::uint8_t* r0 = samples + static_cast<std::size_t>(y) * 4 * sampleStride;
         const std::uint8_t* r1 = r0 + sampleStride;
@@ -111,7 +113,8 @@ void TFxMask::Downsample(const std::uint8_t* samples, std::size_t sampleStride) 
 
 void TFxMask::Outline() {
   if (height_ < 3 || width_ < 3) return;
-  const std::vector<std::uint8_t> source = bytes_;
+  std::vector<std::uint8_t>& source = FxScratch<std::uint8_t, FxScratchSlot::MaskCopy>();
+  source.assign(bytes_.begin(), bytes_.end());
   const auto at = [&](int x, int y) {
     return static_cast<int>(source[static_cast<std::size_t>(y) * stride_ + x]);
   };
@@ -158,8 +161,10 @@ void TFxMask::Blur(int strength) {
   // The 5×5 sum with clamped neighbours is separable: clamped sums of five along each row, then
   // of five such rows. Both stay exact integers (at most 25 × 255). Rows are padded with copies
   // of their edge pixels so the inner loops are plain, vectorisable sums.
-  std::vector<std::uint16_t> rowSums(static_cast<std::size_t>(w) * h);
-  std::vector<std::uint8_t> padded(static_cast<std::size_t>(w) + 4);
+  std::vector<std::uint16_t>& rowSums = FxScratch<std::uint16_t, FxScratchSlot::BlurRowSums>();
+  rowSums.resize(static_cast<std::size_t>(w) * h);
+  std::vector<std::uint8_t>& padded = FxScratch<std::uint8_t, FxScratchSlot::BlurPaddedRow>();
+  padded.resize(static_cast<std::size_t>(w) + 4);
   for (int y = 0; y < h; ++y) {
     const std::uint8_t* in = Row(y);
     padded[0] = padded[1] = in[0];

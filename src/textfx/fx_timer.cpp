@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <exception>
+
+#include "storage/error_report.h"
 
 namespace plexara {
 namespace {
@@ -29,8 +32,8 @@ TFxTimerClock& SteadyTimerClock() {
 }
 
 TFxTimerService::TFxTimerService(TFxTimerClock& clock, TFxTimerDispatcher* dispatcher,
-                                 bool runThread)
-    : clock_(clock), dispatcher_(dispatcher) {
+                                 bool runThread, TFxTimerActivity* activity)
+    : clock_(clock), dispatcher_(dispatcher), activity_(activity) {
   if (runThread) thread_ = std::thread([this] { ThreadLoop(); });
 }
 
@@ -41,13 +44,21 @@ TFxTimerService::~TFxTimerService() {
   }
   wake_.notify_all();
   if (thread_.joinable()) thread_.join();
-  std::lock_guard lock(mutex_);
-  records_.clear();
+  {
+    std::lock_guard lock(mutex_);
+    records_.clear();
+  }
+  if (running_ && activity_ != nullptr) activity_->TimersRunning(false);
 }
 
 void TFxTimerService::ThreadLoop() {
   std::unique_lock lock(wakeMutex_);
   while (!stop_) {
+    // While no timer runs nothing can fall due: sleep until one starts, or the service ends.
+    if (!running_) {
+      wake_.wait(lock, [this] { return stop_ || running_; });
+      continue;
+    }
     wake_.wait_for(lock, std::chrono::milliseconds(1), [this] { return stop_; });
     if (stop_) break;
     lock.unlock();
@@ -56,8 +67,9 @@ void TFxTimerService::ThreadLoop() {
     {
       std::lock_guard listLock(mutex_);
       const std::uint32_t now = clock_.Now();
-      syncDue = std::any_of(records_.begin(), records_.end(),
-                            [&](const Record& r) { return r.sync && Due(r, now); });
+      syncDue =
+          !failures_.empty() || std::any_of(records_.begin(), records_.end(),
+                                            [&](const Record& r) { return r.sync && Due(r, now); });
     }
     // One request at a time: the user-interface thread fires everything due when it gets to it.
     if (syncDue && dispatcher_ != nullptr && !syncPassPending_.exchange(true))
@@ -66,9 +78,28 @@ void TFxTimerService::ThreadLoop() {
   }
 }
 
+bool TFxTimerService::Runs(const Record& record) {
+  return record.enabled && record.interval != 0 && record.handler && *record.handler;
+}
+
 bool TFxTimerService::Due(const Record& record, std::uint32_t now) const {
-  return record.enabled && record.interval != 0 && record.handler && *record.handler &&
-         static_cast<std::uint32_t>(now - record.lastFire) >= record.interval;
+  return Runs(record) && static_cast<std::uint32_t>(now - record.lastFire) >= record.interval;
+}
+
+void TFxTimerService::UpdateRunning() {
+  std::lock_guard order(runningMutex_);
+  bool running = false;
+  {
+    std::lock_guard lock(mutex_);
+    running = std::any_of(records_.begin(), records_.end(), Runs);
+  }
+  {
+    std::lock_guard lock(wakeMutex_);
+    if (running == running_) return;
+    running_ = running;
+  }
+  wake_.notify_all();
+  if (activity_ != nullptr) activity_->TimersRunning(running);
 }
 
 TFxTimerService::Record* TFxTimerService::Find(int id) {
@@ -90,6 +121,7 @@ void TFxTimerService::FireDue(bool sync) {
   }
   // Each timer is looked at again just before it fires: an earlier handler may have stopped,
   // changed or destroyed it. The handler runs outside the lock so that it may change timers.
+  bool stopped = false;
   for (int id : due) {
     std::shared_ptr<std::function<void()>> handler;
     {
@@ -99,12 +131,43 @@ void TFxTimerService::FireDue(bool sync) {
       if (record == nullptr || record->sync != sync || !Due(*record, now)) continue;
       record->lastFire = now;
       ++record->fireCount;
-      if (record->repeatCount != 0 && record->fireCount >= record->repeatCount)
+      if (record->repeatCount != 0 && record->fireCount >= record->repeatCount) {
         record->enabled = false;
+        stopped = true;
+      }
       handler = record->handler;
     }
-    (*handler)();
+    Run(id, *handler);
   }
+  if (stopped) UpdateRunning();
+  if (!sync) return;
+  std::vector<std::string> failures;
+  {
+    std::lock_guard lock(mutex_);
+    failures.swap(failures_);
+  }
+  // A modal box lets the other timers go on firing meanwhile; a timer that fails on every tick
+  // is shown once, not once a tick.
+  for (const std::string& failure : failures) ShowErrorBox(failure);
+}
+
+void TFxTimerService::Run(int id, const std::function<void()>& handler) {
+  std::string failure;
+  try {
+    handler();
+    return;
+  } catch (const std::exception& error) {
+    failure = error.what();
+  } catch (...) {
+    failure = "Unknown exception in a timer handler.";
+  }
+  std::lock_guard lock(mutex_);
+  Record* record = Find(id);
+  if (record != nullptr) {
+    if (record->failed) return;
+    record->failed = true;
+  }
+  failures_.push_back(std::move(failure));
 }
 
 int TFxTimerService::Add() {
@@ -117,8 +180,11 @@ int TFxTimerService::Add() {
 }
 
 void TFxTimerService::Remove(int id) {
-  std::lock_guard lock(mutex_);
-  std::erase_if(records_, [id](const Record& r) { return r.id == id; });
+  {
+    std::lock_guard lock(mutex_);
+    std::erase_if(records_, [id](const Record& r) { return r.id == id; });
+  }
+  UpdateRunning();
 }
 
 TFxTimerService& SharedFxTimerService() {
@@ -150,6 +216,7 @@ void TFxTimer::SetEnabled(bool enabled) {
     }
     r.enabled = enabled;
   });
+  service_.UpdateRunning();
 }
 
 std::uint32_t TFxTimer::Interval() const {
@@ -162,6 +229,7 @@ void TFxTimer::SetInterval(std::uint32_t interval) {
     r.interval = interval;
     r.lastFire = now;
   });
+  service_.UpdateRunning();
 }
 
 double TFxTimer::FPS() const {
@@ -198,6 +266,7 @@ void TFxTimer::SetSyncEvent(bool sync) {
 void TFxTimer::SetOnTimer(std::function<void()> handler) {
   auto shared = std::make_shared<std::function<void()>>(std::move(handler));
   service_.With(id_, [&](auto& r) { r.handler = std::move(shared); });
+  service_.UpdateRunning();
 }
 
 }  // namespace plexara

@@ -4,8 +4,13 @@
 // a dispatcher the platform supplies) to fire the due timers that do. Every timer of this program
 // asks for the user-interface thread, so the text controls themselves stay single-threaded.
 //
-// The clock and the dispatcher are seams: tests make a service without a thread, set the clock and
-// call FireDue themselves.
+// A handler that throws is reported once, as an error box with the exception's message, and its
+// timer and every other one go on firing. The thread sleeps without waking while no timer runs,
+// and the service says when the first timer starts running and when the last one stops, so the
+// platform keeps a fine timer resolution only while text is animated.
+//
+// The clock, the dispatcher and that notice are seams: tests make a service without a thread, set
+// the clock and call FireDue themselves.
 #pragma once
 
 #include <atomic>
@@ -14,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -34,20 +40,31 @@ class TFxTimerDispatcher {
   virtual void RequestSyncPass() = 0;
 };
 
+// Told, in order and with no lock held, when the first timer starts running (enabled, with an
+// interval and a handler) and when no timer runs any more.
+class TFxTimerActivity {
+ public:
+  virtual ~TFxTimerActivity() = default;
+  virtual void TimersRunning(bool running) = 0;
+};
+
 // The steady clock of the process.
 TFxTimerClock& SteadyTimerClock();
 
 class TFxTimerService {
  public:
   // With `runThread` the background thread starts at once; without, the owner calls FireDue.
-  TFxTimerService(TFxTimerClock& clock, TFxTimerDispatcher* dispatcher, bool runThread);
-  // Tells the thread to stop, wakes it and waits for it; then frees every record.
+  TFxTimerService(TFxTimerClock& clock, TFxTimerDispatcher* dispatcher, bool runThread,
+                  TFxTimerActivity* activity = nullptr);
+  // Tells the thread to stop, wakes it and waits for it; then frees every record (a running
+  // service says it runs no more).
   ~TFxTimerService();
   TFxTimerService(const TFxTimerService&) = delete;
   TFxTimerService& operator=(const TFxTimerService&) = delete;
 
   // Fires the due timers whose SyncEvent equals `sync`. A handler may change or destroy any
-  // timer, its own included.
+  // timer, its own included. A handler that throws does not stop the pass; the first failure of
+  // each timer is reported by the next pass of the user-interface thread (this one, when `sync`).
   void FireDue(bool sync);
 
   TFxTimerClock& clock() { return clock_; }
@@ -62,6 +79,7 @@ class TFxTimerService {
     std::uint32_t fireCount = 0;
     std::uint32_t repeatCount = 0;
     bool sync = true;
+    bool failed = false;  // a failure of its handler has been reported
     std::shared_ptr<std::function<void()>> handler;
   };
 
@@ -74,18 +92,30 @@ class TFxTimerService {
     return change(*Find(id));
   }
   Record* Find(int id);
+  // Enabled, with an interval and a handler.
+  static bool Runs(const Record& record);
   bool Due(const Record& record, std::uint32_t now) const;
+  // Runs a handler; a failure is kept for reporting (under the lock) unless its timer has failed
+  // before.
+  void Run(int id, const std::function<void()>& handler);
+  // Whether any timer runs now; tells the thread and the activity seam when that changes. Called
+  // after every change of a record, with no lock held.
+  void UpdateRunning();
   void ThreadLoop();
 
   TFxTimerClock& clock_;
   TFxTimerDispatcher* dispatcher_;
+  TFxTimerActivity* activity_;
   std::mutex mutex_;
   std::vector<Record> records_;
+  std::vector<std::string> failures_;  // guarded by mutex_, reported by the next sync pass
   int nextId_ = 1;
   std::atomic<bool> syncPassPending_{false};
+  std::mutex runningMutex_;  // orders the notices; taken before mutex_ and wakeMutex_
   std::mutex wakeMutex_;
   std::condition_variable wake_;
-  bool stop_ = false;  // guarded by wakeMutex_
+  bool stop_ = false;     // guarded by wakeMutex_
+  bool running_ = false;  // guarded by wakeMutex_, changed under runningMutex_ too
   std::thread thread_;
 };
 

@@ -1,6 +1,8 @@
 #include "textfx/fx_timer_win32.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <mmsystem.h>
 
 #include <memory>
 
@@ -41,9 +43,23 @@ class PostingDispatcher final : public TFxTimerDispatcher {
   HWND window_ = nullptr;
 };
 
+// The thread waits 1 ms at a time, but the system's timer ticks every 15.6 ms or so unless asked
+// for a finer resolution, which costs power: it is asked for only while some text timer runs.
+class SystemTimerResolution final : public TFxTimerActivity {
+ public:
+  void TimersRunning(bool running) override {
+    if (running) {
+      timeBeginPeriod(1);
+    } else {
+      timeEndPeriod(1);
+    }
+  }
+};
+
 struct Win32Timers {
   PostingDispatcher dispatcher;  // made first, so the thread never sees it missing
-  TFxTimerService timers{SteadyTimerClock(), &dispatcher, true};
+  SystemTimerResolution resolution;
+  TFxTimerService timers{SteadyTimerClock(), &dispatcher, true, &resolution};
   Win32Timers() { service = &timers; }
   ~Win32Timers() { service = nullptr; }
 };

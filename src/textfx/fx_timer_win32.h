@@ -1,5 +1,6 @@
 // The timer service of the text controls on Windows: its background thread asks the
-// user-interface thread to fire the due timers by posting to a message-only window of that thread.
+// user-interface thread to fire the due timers by posting to a message-only window of that thread,
+// and the system timer resolution is raised to 1 ms while any text timer runs.
 #pragma once
 
 #include "textfx/fx_timer.h"

@@ -2,11 +2,14 @@
 // edges, a scroll text scrolls (even when its record says inactive), a fade text cycles its lines,
 // a link fades to its hot look under the pointer, SimpleText switches its looks, a comment shows in
 // its viewer while the pointer is over its object, and files load into the objects that take them.
+// A paint renders only the dirty areas, and leaves the picture a paint of the whole page gives.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "objects/simple_text_control_win32.h"
@@ -68,6 +71,25 @@ struct Shown {
     return canvas;
   }
 };
+
+// Every pixel of the surface as it is on the screen now.
+std::unique_ptr<DibCanvas> ScreenOf(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  auto canvas = std::make_unique<DibCanvas>(client.right, client.bottom, RGB(255, 0, 255));
+  HDC dc = GetDC(window);
+  BitBlt(canvas->dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+  ReleaseDC(window, dc);
+  return canvas;
+}
+
+int PixelsDiffering(const DibCanvas& a, const DibCanvas& b) {
+  int differing = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) differing += a.At(x, y) != b.At(x, y) ? 1 : 0;
+  }
+  return differing;
+}
 
 struct Ink {
   int dark = 0, partial = 0, blue = 0;
@@ -175,6 +197,72 @@ TEST(TextObjects, LinkFadesToItsHotLookUnderThePointer) {
   SendMessageA(surface, WM_MOUSEMOVE, 0, MAKELPARAM(390, 290));
   ASSERT_TRUE(WaitUntil([&] { return model.shownLevel() == 0 && model.fadeState() == 0; }, 5s));
   EXPECT_EQ(InkIn(*shown.Snapshot(), bounds).blue, 0);
+}
+
+TEST(TextObjects, APaintRendersTheDirtyAreasOnlyAndTheWholePagesPicture) {
+  PageData page = WhitePage();
+  page.gradientStyle = 1;  // every row its own colour, so a misplaced pixel shows
+  page.gradientColor = RgbColor(40, 80, 160);
+  TextRecord under;  // transparent: it shows the page through
+  under.text = "Under\r\nthe label";
+  under.left = 10;
+  under.top = 10;
+  under.width = 200;
+  under.height = 90;
+  page.objects.push_back(Object(under, "Under"));
+  LabelRecord over;  // transparent, with its shadow, across the text's lower right corner
+  over.caption = "Over";
+  over.left = 180;
+  over.top = 85;
+  page.objects.push_back(Object(over, "Over"));
+  ScrollTextRecord scroll;
+  scroll.text = "Scrolling\r\nlines";
+  scroll.scrollDelay = 65535;  // stepped by the test
+  scroll.repeatDelay = 0;
+  scroll.left = 250;
+  scroll.top = 150;
+  scroll.width = 120;
+  scroll.height = 120;
+  page.objects.push_back(Object(scroll, "Scroll"));
+  Shown shown(page);
+  ObjectSurface& surface = shown.window.surface();
+  HWND hwnd = surface.hwnd();
+  WaitUntil([] { return false; }, 200ms);
+  const auto paintedBy = [&](const std::function<void()>& change) {
+    UpdateWindow(hwnd);
+    const long long before = surface.paintCounters().pixels;
+    change();
+    // A text that sizes itself while painting asks for one paint more.
+    for (int i = 0; i < 4 && GetUpdateRect(hwnd, nullptr, FALSE); ++i) UpdateWindow(hwnd);
+    return surface.paintCounters().pixels - before;
+  };
+
+  ObjectControl& label = *shown.window.FindObject("Over");
+  const ObjectBounds text = shown.window.FindObject("Under")->Bounds(), at = label.Bounds();
+  ASSERT_GT(at.left + at.width, text.left + text.width);
+  ASSERT_GT(at.top + at.height, text.top + text.height);
+  // The label's area takes in the whole text it lies on, and nothing else.
+  EXPECT_EQ(
+      paintedBy([&] { surface.InvalidateControl(label); }),
+      static_cast<long long>(at.left + at.width - text.left) * (at.top + at.height - text.top));
+  TFxScrollText& scrollModel = shown.Find<TAuScrollText>("Scroll").model();
+  EXPECT_EQ(paintedBy([&] { scrollModel.ScrollTick(), scrollModel.ScrollTick(); }), 120 * 120);
+  EXPECT_GT(paintedBy([&] { label.SetObjectText("Over and above"); }), 0);
+  EXPECT_EQ(PixelsDiffering(*ScreenOf(hwnd), *shown.Snapshot()), 0);
+
+  // Hidden, a scrolling text goes on scrolling but asks for no paint.
+  ObjectControl& scrollObject = *shown.window.FindObject("Scroll");
+  EXPECT_EQ(paintedBy([&] {
+              scrollObject.data().command.visible = false;
+              scrollObject.StateChanged();
+            }),
+            120 * 120)
+      << "the hidden text's rectangle is painted over";
+  const int offset = scrollModel.offset();
+  scrollModel.ScrollTick();
+  EXPECT_NE(scrollModel.offset(), offset);
+  EXPECT_FALSE(GetUpdateRect(hwnd, nullptr, FALSE));
+  EXPECT_EQ(PixelsDiffering(*ScreenOf(hwnd), *shown.Snapshot()), 0);
 }
 
 TEST(TextObjects, SimpleTextLooksCommentViewersAndLoadedFiles) {

@@ -1,6 +1,7 @@
 // The millisecond timer service with a stepped clock: when a timer is due, repeat counts, what
-// enabling and a new interval restart, FPS, handlers that change timers, and the real thread
-// handing synchronised timers to the thread that asked for them.
+// enabling and a new interval restart, FPS, handlers that change timers or throw, when the service
+// says timers run, and the real thread handing synchronised timers to the thread that asked for
+// them.
 #include "textfx/fx_timer.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,11 @@
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <stdexcept>
 #include <thread>
+#include <vector>
+
+#include "support/recording_reporter.h"
 
 namespace plexara {
 namespace {
@@ -107,6 +112,82 @@ TEST_F(TimerTest, FramesPerSecondSetTheInterval) {
   }
   timer.SetInterval(250);
   EXPECT_DOUBLE_EQ(timer.FPS(), 4.0);
+}
+
+TEST_F(TimerTest, AThrowingHandlerIsReportedOnceAndNothingStops) {
+  testing_support::ScopedRecording recording;
+  TFxTimer failing(service), other(service), background(service);
+  int failingFired = 0, otherFired = 0;
+  failing.SetInterval(5);
+  failing.SetOnTimer([&] {
+    ++failingFired;
+    throw std::runtime_error("Invalid line!");
+  });
+  other.SetInterval(5);  // registered after the failing one: fires in the same pass
+  other.SetOnTimer([&] { ++otherFired; });
+  background.SetInterval(5);
+  background.SetSyncEvent(false);
+  background.SetOnTimer([] { throw 42; });
+
+  for (int pass = 0; pass < 3; ++pass) Advance(5);
+  EXPECT_EQ(failingFired, 3);
+  EXPECT_EQ(otherFired, 3);
+  EXPECT_TRUE(failing.Enabled());
+  ASSERT_EQ(testing_support::Recorder().boxes.size(), 1u);
+  EXPECT_EQ(testing_support::Recorder().boxes[0].text, "Invalid line!");
+  EXPECT_EQ(testing_support::Recorder().boxes[0].caption, "Error");
+
+  // A failure on the timer thread waits for the next pass of the user-interface thread.
+  clock.now += 5;
+  service.FireDue(false);
+  EXPECT_EQ(testing_support::Recorder().boxes.size(), 1u);
+  service.FireDue(true);
+  ASSERT_EQ(testing_support::Recorder().boxes.size(), 2u);
+  EXPECT_FALSE(testing_support::Recorder().boxes[1].text.empty());
+  Advance(5);
+  service.FireDue(false);
+  service.FireDue(true);
+  EXPECT_EQ(testing_support::Recorder().boxes.size(), 2u);
+}
+
+class RecordingActivity final : public TFxTimerActivity {
+ public:
+  void TimersRunning(bool running) override { notices.push_back(running); }
+  std::vector<bool> notices;
+};
+
+TEST(TimerActivity, SaysWhenTheFirstTimerRunsAndWhenNoneDoes) {
+  SteppedClock clock;
+  RecordingActivity activity;
+  using Notices = std::vector<bool>;
+  {
+    TFxTimerService service(clock, nullptr, false, &activity);
+    TFxTimer a(service);
+    a.SetInterval(10);
+    EXPECT_EQ(activity.notices, Notices{}) << "no handler yet";
+    a.SetOnTimer([] {});
+    EXPECT_EQ(activity.notices, Notices{true});
+    auto b = std::make_unique<TFxTimer>(service);
+    b->SetInterval(5);
+    b->SetOnTimer([] {});
+    a.SetEnabled(false);
+    EXPECT_EQ(activity.notices, Notices{true}) << "b still runs";
+    b.reset();
+    EXPECT_EQ(activity.notices, (Notices{true, false}));
+    a.SetEnabled(true);
+    a.SetInterval(0);
+    EXPECT_EQ(activity.notices, (Notices{true, false, true, false})) << "interval 0 never fires";
+    a.SetInterval(10);
+    a.SetRepeatCount(1);
+    clock.now += 10;
+    service.FireDue(true);
+    EXPECT_FALSE(a.Enabled());
+    EXPECT_EQ(activity.notices, (Notices{true, false, true, false, true, false}))
+        << "the last fire of its repeat count stops it";
+    a.SetEnabled(true);
+  }
+  EXPECT_EQ(activity.notices.back(), false) << "destroying the last running timer";
+  EXPECT_EQ(activity.notices.size(), 8u);
 }
 
 class CountingDispatcher final : public TFxTimerDispatcher {
