@@ -284,6 +284,29 @@ class Packer {
   std::vector<std::uint8_t> buffer_;
 };
 
+// ---- checking ----
+
+bool WalkFolder(InStream& in, int depth) {
+  if (depth > kMaxPackedTreeDepth) return false;
+  std::int32_t folderCount = 0;
+  if (!ReadCount(in, kMinFolderEntrySize, folderCount)) return false;
+  std::string name;
+  for (std::int32_t i = 0; i < folderCount; ++i) {
+    if (!ReadLengthPrefixed(in, name) || !IsSafePackedName(name) || !WalkFolder(in, depth + 1)) return false;
+  }
+  std::int32_t fileCount = 0;
+  if (!ReadCount(in, kMinFileEntrySize, fileCount)) return false;
+  for (std::int32_t i = 0; i < fileCount; ++i) {
+    std::int32_t size = 0;
+    if (!ReadLengthPrefixed(in, name) || !IsSafePackedName(name) || !ReadInt32(in, size) || size < 0 ||
+        static_cast<std::uint64_t>(size) > in.Remaining() ||
+        !in.Seek(in.Position() + static_cast<std::uint64_t>(size))) {
+      return false;
+    }
+  }
+  return true;
+}
+
 // ---- unpacking ----
 
 class Unpacker {
@@ -400,6 +423,8 @@ Result<void> PackTree(OutStream& out, const std::string& folder, TreeFileSystem&
   Packer packer(out, fs);
   return packer.PackFolder(folder, 0);
 }
+
+bool PackedTreeEndsAt(InStream& in, std::uint64_t end) { return WalkFolder(in, 0) && in.Position() == end; }
 
 Result<void> UnpackTree(InStream& in, const std::string& folder, TempCleanupList& cleanup, TreeFileSystem& fs) {
   Unpacker unpacker(in, fs, cleanup);

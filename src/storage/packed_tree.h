@@ -95,6 +95,12 @@ class TreeFileSystem {
 // The real file system; paths are system code page strings on every platform.
 TreeFileSystem& NativeTreeFileSystem();
 
+// Whether a whole packed tree starts at the stream's position and ends exactly at `end`: every
+// count, name and size in place, names plain, nesting within kMaxPackedTreeDepth. File contents are
+// stepped over, not read, so this is cheap however large the tree. Silent; the position is left
+// wherever the walk stopped.
+bool PackedTreeEndsAt(InStream& in, std::uint64_t end);
+
 // Writes the packed tree of folder. Silent: the caller reports the returned error with its own
 // code (the publishing command owns that message).
 Result<void> PackTree(OutStream& out, const std::string& folder, TreeFileSystem& fs = NativeTreeFileSystem());

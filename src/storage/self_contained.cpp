@@ -12,8 +12,6 @@ namespace {
 constexpr std::uint64_t kTrailerSize = 4;
 // The smallest packed tree: two zero counts.
 constexpr std::uint64_t kMinTreeSize = 8;
-// Smallest encoding of one folder entry, used to judge the tree's first count.
-constexpr std::uint64_t kMinFolderEntrySize = 12;
 
 // Copies size bytes from read into out through a bounded buffer.
 Result<void> CopyPlayer(const std::function<bool(void*, std::size_t)>& read, std::uint64_t size, OutStream& out) {
@@ -66,8 +64,9 @@ Result<std::uint64_t> FindAppendedTree(InStream& exe) {
   // A self-contained file always starts with a non-empty player, so position 0 (common as the
   // zero padding at the end of a plain executable) means nothing was appended.
   if (position <= 0 || static_cast<std::uint64_t>(position) > size - kTrailerSize - kMinTreeSize) return none();
-  std::int32_t folderCount = 0;
-  if (!exe.Seek(static_cast<std::uint64_t>(position)) || !ReadCount(exe, kMinFolderEntrySize, folderCount)) {
+  // The last four bytes of any executable read as some position; only a whole tree that ends
+  // right before them shows that a project was appended.
+  if (!exe.Seek(static_cast<std::uint64_t>(position)) || !PackedTreeEndsAt(exe, size - kTrailerSize)) {
     return none();
   }
   if (!exe.Seek(static_cast<std::uint64_t>(position))) return none();

@@ -21,8 +21,8 @@ Result<void> AppendPackedTree(InStream& player, const std::string& projectFolder
 Result<void> AppendPackedTree(const std::string& playerPath, const std::string& projectFolder, OutStream& out,
                               TreeFileSystem& fs = NativeTreeFileSystem());
 
-// Reads the trailing position of exe and checks that it can start a tree: after at least one byte
-// of player, before the trailing position, with room for a tree and a plausible first count. On
+// Reads the trailing position of exe and checks that a whole packed tree lies there: after at
+// least one byte of player, ending exactly at the trailing position (PackedTreeEndsAt). On
 // success the stream is left at that position, ready for UnpackTree. An executable with nothing
 // appended fails with the error kNoAppendedProject (code 0); nothing is reported.
 Result<std::uint64_t> FindAppendedTree(InStream& exe);

@@ -329,8 +329,13 @@ TEST(SelfContained, ExecutablesWithoutAppendedProjectAreRecognised) {
   Bytes padded(4096, 0);
   padded[0] = 'M';
   padded[1] = 'Z';
-  Bytes pointsToZeros = padded;  // position 2 reads two zero counts: a plausible empty tree
+  // Position 2 reads two zero counts, an empty tree, but one that ends long before the trailer:
+  // the tail of an ordinary executable that happens to read as a position into its own bytes.
+  Bytes pointsToZeros = padded;
   pointsToZeros[4092] = 2;
+  Bytes emptyTreeBeforeTheTrailer = padded;  // position 4084: two zero counts, then the trailer
+  emptyTreeBeforeTheTrailer[4092] = 0xF4;
+  emptyTreeBeforeTheTrailer[4093] = 0x0F;
   Bytes pastTheEnd = padded;
   pastTheEnd[4095] = 0x10;
   Bytes implausibleCount = padded;  // position 1 reads 65535 folders, more than the bytes can hold
@@ -346,6 +351,7 @@ TEST(SelfContained, ExecutablesWithoutAppendedProjectAreRecognised) {
       {"zero padding at the end", padded},
       {"position past the end", pastTheEnd},
       {"implausible first count", implausibleCount},
+      {"a tree that ends before the trailer", pointsToZeros},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -356,9 +362,12 @@ TEST(SelfContained, ExecutablesWithoutAppendedProjectAreRecognised) {
     EXPECT_EQ(found.error().message, kNoAppendedProject);
     EXPECT_TRUE(Recorder().boxes.empty());
   }
-  // A position that reads as a plausible empty tree is accepted; UnpackTree judges the rest.
-  MemoryInStream in(pointsToZeros);
-  EXPECT_TRUE(FindAppendedTree(in).ok());
+  // A whole tree that ends right at the trailer is a project, however small.
+  MemoryInStream in(emptyTreeBeforeTheTrailer);
+  const Result<std::uint64_t> found = FindAppendedTree(in);
+  ASSERT_TRUE(found.ok());
+  EXPECT_EQ(found.value(), 4084u);
+  EXPECT_EQ(in.Position(), 4084u);
 }
 
 }  // namespace
