@@ -274,9 +274,11 @@ void TFxLinkLabel::StopFade() {
 void TFxLinkLabel::FadeTick() {
   if (fadeState_ == 0) return;
   if (std::abs(level_ - shown_) > 1) level_ = shown_;
-  // A stored FadeDelay of 0 would divide by zero: it means no fade time, so one step does it.
+  // A stored FadeDelay of 0 would divide by zero: it means no fade time, so one step does it. A
+  // delay so long that a tick's share rounds to nothing still moves a level a tick, or the fade
+  // would never end.
   const std::uint32_t delay = hotLink_.FadeDelay();
-  const double step = delay == 0 ? 256.0 : static_cast<double>(kFadeInterval * 255u / delay);
+  const double step = delay == 0 ? 256.0 : static_cast<double>(std::max(1u, kFadeInterval * 255u / delay));
   if (fadeState_ == 1) {
     level_ += step;
     if (level_ > 255) {

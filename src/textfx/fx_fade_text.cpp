@@ -102,7 +102,9 @@ void TFxFadeText::ShowLine(const std::string& line) {
 
 void TFxFadeText::FadeTick() {
   if (std::abs(level_ - shown_) > 1) level_ = shown_;
-  level_ += static_cast<double>(kFadeInterval * 255u / text_.FadeDelay());
+  // At least a level a tick: a delay so long that a tick's share rounds to nothing would otherwise
+  // never bring the new line in.
+  level_ += static_cast<double>(std::max(1u, kFadeInterval * 255u / text_.FadeDelay()));
   if (level_ > 255) {
     level_ = 255;
     fadeTimer_.SetEnabled(false);

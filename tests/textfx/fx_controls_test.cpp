@@ -145,6 +145,16 @@ TEST_F(ControlTest, LinkFadesItsHotLookInAndOut) {
   link.FadeTick();
   EXPECT_EQ(link.shownLevel(), 255);
 
+  // A delay so long that a tick's share rounds to nothing still moves a level a tick.
+  link.MouseLeave();
+  link.FadeTick();
+  link.HotLink().SetFadeDelay(60000);
+  link.MouseEnter();
+  link.FadeTick();
+  EXPECT_EQ(link.shownLevel(), 1);
+  for (int i = 0; i < 254; ++i) link.FadeTick();
+  EXPECT_EQ(link.shownLevel(), 255);
+
   // Disabling stops the fade and shows the normal look; a disabled link ignores the pointer.
   link.SetEnabled(false);
   EXPECT_EQ(link.shownLevel(), 0);
