@@ -872,6 +872,7 @@ LRESULT TAutoRunForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 
 void TAutoRunForm::OnDestroy() {
   hints_.PageDestroyed();
+  if (minimizedWithBackgrounds == hwnd()) minimizedWithBackgrounds = nullptr;  // a handle may be reused
   SetMenu(hwnd(), nullptr);  // the menu bar goes with the page's menus, not with the window
   StopSounds();
   KillTimer(hwnd(), kStartTimer);
