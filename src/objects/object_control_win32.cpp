@@ -2,17 +2,10 @@
 
 namespace plexara {
 
-namespace {
-const KindInfo* InfoOf(const ObjectData& data) { return FindKind(data.kind()); }
-}  // namespace
+// The record held always has a kind code of the table, so every control finds its row.
+ObjectControl::ObjectControl(ObjectData& data) : data_(&data), reportedEvents_(FindKind(data.kind())->events) {}
 
-ObjectControl::ObjectControl(ObjectData& data)
-    : data_(&data), reportedEvents_(InfoOf(data) ? InfoOf(data)->events : 0) {}
-
-bool ObjectControl::Windowed() const {
-  const KindInfo* info = InfoOf(*data_);
-  return info != nullptr && info->windowed;
-}
+bool ObjectControl::Windowed() const { return FindKind(kind())->windowed; }
 
 void ObjectControl::Paint(HDC, int, int) {}
 

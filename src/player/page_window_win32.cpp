@@ -308,7 +308,8 @@ void TAutoRunForm::AttachControls() {
 }
 
 ObjectControl* TAutoRunForm::AddObject(std::uint8_t kind, int x, int y) {
-  if (FindKind(kind) == nullptr) return nullptr;
+  const KindInfo* info = FindKind(kind);
+  if (info == nullptr) return nullptr;
   for (ObjectData& object : page_.objects) object.selected = false;
   ObjectData added = NewPageObject(page_, kind, x, y);
   // Growing the list may move every object, so each control is pointed at its object again.
@@ -317,7 +318,7 @@ ObjectControl* TAutoRunForm::AddObject(std::uint8_t kind, int x, int y) {
   std::unique_ptr<ObjectControl> control = CreateObjectControl(page_.objects.back());
   control->SetEvents(this);
   // The boxes, media players, slide shows and Flash keep their clicks to themselves.
-  if (!FindKind(kind)->clickToPage) control->SetReportedEvents(FindKind(kind)->events & ~kEventClick);
+  if (!info->clickToPage) control->SetReportedEvents(info->events & ~kEventClick);
   ObjectControl* result = control.get();
   controls_.push_back(std::move(control));
   // A new child window goes to the end of the tab order, where the kinds that follow the form

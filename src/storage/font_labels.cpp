@@ -2,15 +2,6 @@
 
 namespace plexara {
 
-bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto fold = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; };
-    if (fold(a[i]) != fold(b[i])) return false;
-  }
-  return true;
-}
-
 TFontLabel& TFontLabels::Add(std::string_view name) {
   if (TFontLabel* existing = Find(name)) return *existing;
   items_.push_back(TFontLabel{std::string(name), {}, {}});

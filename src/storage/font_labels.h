@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "storage/ascii_case.h"
 #include "storage/font_data.h"
 #include "storage/fx_effect.h"
 #include "storage/result.h"
@@ -42,8 +43,5 @@ class TFontLabels {
  private:
   std::vector<TFontLabel> items_;
 };
-
-// Letter-case-blind comparison of names held in the system code page.
-bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace plexara

@@ -16,8 +16,8 @@
 #include <sys/stat.h>
 #endif
 
+#include "storage/ascii_case.h"
 #include "storage/error_report.h"
-#include "storage/font_labels.h"
 #include "storage/primitives.h"
 
 namespace plexara {
@@ -31,14 +31,11 @@ constexpr std::int32_t kMaxInt32 = std::numeric_limits<std::int32_t>::max();
 constexpr std::uint64_t kMinFolderEntrySize = 4 + 4 + 4;
 constexpr std::uint64_t kMinFileEntrySize = 4 + 4;
 
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // Device names the platform opens instead of a file, whatever the folder or extension.
 bool IsReservedDeviceName(std::string_view name) {
   std::string_view base = name.substr(0, name.find('.'));
   while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
-  std::string upper;
-  for (char c : base) upper.push_back(AsciiUpper(c));
+  const std::string upper = UpperAscii(base);
   static constexpr std::array<std::string_view, 6> kPlain = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
   if (std::find(kPlain.begin(), kPlain.end(), upper) != kPlain.end()) return true;
   if (upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT"))) {

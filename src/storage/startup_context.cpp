@@ -1,6 +1,6 @@
 #include "storage/startup_context.h"
 
-#include <algorithm>
+#include "storage/ascii_case.h"
 
 namespace plexara {
 
@@ -25,15 +25,6 @@ std::string_view FileNamePart(std::string_view path) {
   const auto cut = path.find_last_of("\\/:");
   return cut == std::string_view::npos ? path : path.substr(cut + 1);
 }
-
-namespace {
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  std::transform(upper.begin(), upper.end(), upper.begin(),
-                 [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; });
-  return upper;
-}
-}  // namespace
 
 bool IsEditorExecutable(std::string_view exePath) {
   return UpperAscii(FileNamePart(exePath)) == UpperAscii(kEditorExeName);

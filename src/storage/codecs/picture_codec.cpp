@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "storage/ascii_case.h"
+
 namespace plexara {
 namespace {
 
@@ -25,18 +27,6 @@ constexpr bool TableFollowsClassOrder() {
 }
 static_assert(TableFollowsClassOrder(), "CodecFor indexes the table by GraphicClass");
 
-// Tags are ASCII class names; the comparison must not depend on the locale.
-constexpr char AsciiLower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -48,7 +38,7 @@ const PictureCodec& CodecFor(GraphicClass graphicClass) {
 
 const PictureCodec* FindCodecByTag(std::string_view tag) {
   for (const PictureCodec& codec : kCodecs) {
-    if (EqualsIgnoringAsciiCase(codec.tag, tag)) return &codec;
+    if (SameTextIgnoringCase(codec.tag, tag)) return &codec;
   }
   return nullptr;
 }
