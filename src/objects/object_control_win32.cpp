@@ -49,6 +49,11 @@ void ObjectControl::StateChanged() {
   }
 }
 
+void ObjectControl::SetDesignShown(bool shown) {
+  designShown_ = shown;
+  StateChanged();
+}
+
 void ObjectControl::Repaint() {
   if (events_) events_->InvalidateObject(*this);
 }

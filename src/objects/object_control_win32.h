@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "objects/object_bounds.h"
@@ -48,8 +49,12 @@ class ObjectControl {
   const ObjectData& data() const { return *data_; }
   std::uint8_t kind() const { return data_->kind(); }
   ObjectBounds Bounds() const { return BoundsOf(data_->record); }
-  bool Visible() const { return data_->command.visible; }
-  bool Enabled() const { return data_->command.enabled; }
+  bool Visible() const { return designShown_.value_or(data_->command.visible); }
+  bool Enabled() const { return designShown_.has_value() || data_->command.enabled; }
+  // The editor's working page does not apply the record's Visible and Enabled fields: every object
+  // is shown, enabled, unless the design surface hides it (the group list). Once set, Visible()
+  // answers this and Enabled() is true; the record keeps what it stores.
+  void SetDesignShown(bool shown);
   void SetEvents(ObjectEvents* events) { events_ = events; }
 
   // Whether the kind has a window of its own (the kind table says); the surface draws the others.
@@ -111,6 +116,7 @@ class ObjectControl {
   ObjectData* data_;
   ObjectEvents* events_ = nullptr;
   std::uint8_t reportedEvents_;
+  std::optional<bool> designShown_;
 };
 
 // The control for an object of any kind. Kinds whose controls are not built yet get a control that

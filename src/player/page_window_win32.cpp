@@ -18,6 +18,7 @@
 #include "player/action_executor_win32.h"
 #include "player/cursor_table_win32.h"
 #include "player/form_submission_win32.h"
+#include "player/grid_dots.h"
 #include "player/page_fades.h"
 #include "player/tab_pages.h"
 #include "storage/button_records.h"
@@ -285,11 +286,14 @@ void TAutoRunForm::BuildControls() {
   for (ObjectData& object : page_.objects) {
     std::unique_ptr<ObjectControl> control = CreateObjectControl(object);
     control->SetEvents(this);
+    if (designMode_) control->SetDesignShown(true);
     controls_.push_back(std::move(control));
   }
   AttachControls();
   if (surface_.hwnd()) ApplyTabOrder(Controls());
   JoinButtonGroups(Controls());
+  // The editor shows the Checked flags as stored.
+  if (designMode_) return;
   // A page starts with every checked member of a check group shown checked, in object order.
   for (auto& control : controls_) {
     const TCommand& command = control->data().command;
@@ -317,13 +321,13 @@ ObjectControl* TAutoRunForm::AddObject(std::uint8_t kind, int x, int y) {
   for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i]->Rebind(page_.objects[i]);
   std::unique_ptr<ObjectControl> control = CreateObjectControl(page_.objects.back());
   control->SetEvents(this);
+  if (designMode_) control->SetDesignShown(true);
   // The boxes, media players, slide shows and Flash keep their clicks to themselves.
   if (!info->clickToPage) control->SetReportedEvents(info->events & ~kEventClick);
   ObjectControl* result = control.get();
   controls_.push_back(std::move(control));
-  // A new child window goes to the end of the tab order, where the kinds that follow the form
-  // inputs belong anyway.
   AttachControls();
+  if (surface_.hwnd()) ApplyTabOrder(Controls());
   objectCursors_.resize(controls_.size(), nullptr);
   surface_.InvalidateControl(*result);
   return result;
@@ -423,7 +427,66 @@ void TAutoRunForm::RedrawBackground() {
   GetClientRect(surface_.hwnd() ? surface_.hwnd() : hwnd(), &client);
   const int w = client.right, h = client.bottom;
   if (w <= 0 || h <= 0) return;
-  surface_.SetBackground(RenderPageBackground(page_, w, h, ResolveColorWin32, RenderMetafile));
+  Bitmap background = RenderPageBackground(page_, w, h, ResolveColorWin32, RenderMetafile);
+  if (designMode_ && designGrid_) DrawGridDots(background, gridX_, gridY_);
+  surface_.SetBackground(std::move(background));
+}
+
+void TAutoRunForm::SetDesignGrid(bool on, int gridX, int gridY) {
+  designGrid_ = on;
+  gridX_ = gridX;
+  gridY_ = gridY;
+  RedrawBackground();
+}
+
+void TAutoRunForm::ObjectsChanged() {
+  BuildControls();
+  if (surface_.hwnd()) InvalidateRect(surface_.hwnd(), nullptr, FALSE);
+}
+
+void TAutoRunForm::ObjectBoundsChanged(ObjectControl& control) {
+  if (HWND child = control.Child()) {
+    const ObjectBounds b = control.Bounds();
+    MoveWindow(child, b.left, b.top, std::max(b.width, 0), std::max(b.height, 0), TRUE);
+  }
+  // Where a drawn object was is not known any more, so the whole surface is painted again.
+  if (surface_.hwnd()) InvalidateRect(surface_.hwnd(), nullptr, FALSE);
+}
+
+void TAutoRunForm::ApplyPageBounds() {
+  if (!hwnd()) return;
+  SetWindowPos(hwnd(), nullptr, page_.left, page_.top, std::max(page_.width, kMinimumWindowSize),
+               std::max(page_.height, kMinimumWindowSize), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE TAutoRunForm::ContentSize() const {
+  RECT client{};
+  if (surface_.hwnd()) GetClientRect(surface_.hwnd(), &client);
+  return SIZE{client.right, client.bottom};
+}
+
+bool TAutoRunForm::RenderContent(HDC dc) {
+  HWND surface = surface_.hwnd();
+  if (!surface) return false;
+  RECT client;
+  GetClientRect(surface, &client);
+  if (client.right <= 0 || client.bottom <= 0) return false;
+  surface_.PaintAll(dc, client);
+  // The children from the bottom of the z-order up, each asked to print itself with its frame
+  // where it sits. Their own WS_VISIBLE bit counts: the page window itself is hidden.
+  for (HWND child = GetWindow(GetWindow(surface, GW_CHILD), GW_HWNDLAST); child != nullptr;
+       child = GetWindow(child, GW_HWNDPREV)) {
+    if (!(GetWindowLongPtrA(child, GWL_STYLE) & WS_VISIBLE)) continue;
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, surface, reinterpret_cast<POINT*>(&r), 2);
+    SavedDc saved(dc);
+    IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+    SetViewportOrgEx(dc, r.left, r.top, nullptr);
+    SendMessageA(child, WM_PRINT, reinterpret_cast<WPARAM>(dc),
+                 PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+  }
+  return true;
 }
 
 void TAutoRunForm::SetOpacity(std::uint8_t opacity) {

@@ -98,6 +98,31 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   // every other object loses its selection, the new one gets the next free default name, its
   // kind's size and new text, and a live control. Returns the new control.
   ObjectControl* AddObject(std::uint8_t kind, int x, int y);
+  // ---- the editor's working page ----
+  // Design mode (set before the page is loaded): the page stands behind the design surface. It is
+  // never shown; every object is shown and enabled whatever its record says (the design surface
+  // may hide some, ObjectControl::SetDesignShown), check groups are not applied, and the design
+  // grid may be painted into the background.
+  void SetDesignMode(bool on) { designMode_ = on; }
+  bool designMode() const { return designMode_; }
+  // The design grid's dots in the background, design mode only; the background is rendered again.
+  void SetDesignGrid(bool on, int gridX, int gridY);
+  // The object list changed as a whole (reordered, pasted into, deleted from): every control is
+  // made again from it.
+  void ObjectsChanged();
+  // An object's bounds changed in its record: a windowed control's child follows, the surface
+  // repaints.
+  void ObjectBoundsChanged(ObjectControl& control);
+  // The page's left, top, width and height changed: the window takes them, and with it the object
+  // surface its new client size.
+  void ApplyPageBounds();
+  // The page content as the player shows it: the surface (background and drawn objects) and every
+  // shown child window over it, into dc with the surface's top-left corner at (0, 0). The window
+  // may be hidden. False when there is nothing to paint yet.
+  bool RenderContent(HDC dc);
+  // The surface's client size (the page content).
+  SIZE ContentSize() const;
+
   // The hint window of the page (tests read it back).
   const PageHints& hints() const { return hints_; }
 
@@ -196,6 +221,10 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   PageHints hints_;
   bool startSoundStarted_ = false;
   bool startSoundPlayed_ = false;
+  bool designMode_ = false;
+  bool designGrid_ = false;
+  int gridX_ = 8;
+  int gridY_ = 8;
 };
 
 // Window style bits for a page's border style and border icons.
