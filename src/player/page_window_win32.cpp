@@ -15,6 +15,7 @@
 #include "objects/simple_text_control_win32.h"
 #include "platform/file_system_win32.h"
 #include "platform/gdi_objects_win32.h"
+#include "platform/print_window_win32.h"
 #include "player/action_executor_win32.h"
 #include "player/cursor_table_win32.h"
 #include "player/form_submission_win32.h"
@@ -472,19 +473,15 @@ bool TAutoRunForm::RenderContent(HDC dc) {
   GetClientRect(surface, &client);
   if (client.right <= 0 || client.bottom <= 0) return false;
   surface_.PaintAll(dc, client);
-  // The children from the bottom of the z-order up, each asked to print itself with its frame
-  // where it sits. Their own WS_VISIBLE bit counts: the page window itself is hidden.
+  // The children from the bottom of the z-order up, where they sit. Their own WS_VISIBLE bit
+  // counts: the page window itself is hidden.
   for (HWND child = GetWindow(GetWindow(surface, GW_CHILD), GW_HWNDLAST); child != nullptr;
        child = GetWindow(child, GW_HWNDPREV)) {
     if (!(GetWindowLongPtrA(child, GWL_STYLE) & WS_VISIBLE)) continue;
     RECT r;
     GetWindowRect(child, &r);
     MapWindowPoints(HWND_DESKTOP, surface, reinterpret_cast<POINT*>(&r), 2);
-    SavedDc saved(dc);
-    IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
-    SetViewportOrgEx(dc, r.left, r.top, nullptr);
-    SendMessageA(child, WM_PRINT, reinterpret_cast<WPARAM>(dc),
-                 PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+    win32::PrintChildWindow(child, dc, r.left, r.top);
   }
   return true;
 }
