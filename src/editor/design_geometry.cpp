@@ -14,16 +14,19 @@ struct HandleZone {
 };
 // Indexed by handle - 1.
 constexpr HandleZone kHandleZones[8] = {
-    {kNear, kNear}, {kMiddle, kNear}, {kFar, kNear},   {kFar, kMiddle},
-    {kFar, kFar},   {kMiddle, kFar},  {kNear, kFar},   {kNear, kMiddle},
+    {kNear, kNear}, {kMiddle, kNear}, {kFar, kNear}, {kFar, kMiddle},
+    {kFar, kFar},   {kMiddle, kFar},  {kNear, kFar}, {kNear, kMiddle},
 };
 
 // The far zones reach one pixel less outward: the last pixel of an object is at left + width - 1.
 bool InSpan(Span span, int start, int length, int value) {
   switch (span) {
-    case kNear: return value >= start - 3 && value <= start + 3;
-    case kMiddle: return value >= start + length / 2 - 3 && value <= start + length / 2 + 3;
-    case kFar: return value >= start + length - 4 && value <= start + length + 2;
+    case kNear:
+      return value >= start - 3 && value <= start + 3;
+    case kMiddle:
+      return value >= start + length / 2 - 3 && value <= start + length / 2 + 3;
+    case kFar:
+      return value >= start + length - 4 && value <= start + length + 2;
   }
   return false;
 }
@@ -33,13 +36,25 @@ bool StrictlyInside(const ObjectBounds& b, DesignPoint p) {
 }
 
 bool OnObject(const ObjectBounds& b, DesignPoint p) {
-  return b.left <= p.x && p.x <= b.left + b.width - 1 && b.top <= p.y && p.y <= b.top + b.height - 1;
+  return b.left <= p.x && p.x <= b.left + b.width - 1 && b.top <= p.y &&
+         p.y <= b.top + b.height - 1;
 }
 
 bool Meets(const ObjectBounds& b, const DesignRect& band) {
   return b.left <= band.right && band.left <= b.left + b.width - 1 && b.top <= band.bottom &&
          band.top <= b.top + b.height - 1;
 }
+
+// The edges each resize handle drags, indexed by handle - 1: a left or top edge moves the corner
+// and takes the size with it, a right or bottom edge changes the size alone.
+struct HandleEdges {
+  bool left, top, right, bottom;
+};
+constexpr HandleEdges kHandleEdges[8] = {
+    {true, true, false, false},  {false, true, false, false}, {false, true, true, false},
+    {false, false, true, false}, {false, false, true, true},  {false, false, false, true},
+    {true, false, false, true},  {true, false, false, false},
+};
 
 int Channel(std::uint32_t color, int shift) { return static_cast<int>((color >> shift) & 0xFF); }
 
@@ -48,7 +63,8 @@ int Channel(std::uint32_t color, int shift) { return static_cast<int>((color >> 
 int HandleAt(const ObjectBounds& bounds, int x, int y) {
   for (int handle = 8; handle >= 1; --handle) {
     const HandleZone& zone = kHandleZones[handle - 1];
-    if (InSpan(zone.column, bounds.left, bounds.width, x) && InSpan(zone.row, bounds.top, bounds.height, y))
+    if (InSpan(zone.column, bounds.left, bounds.width, x) &&
+        InSpan(zone.row, bounds.top, bounds.height, y))
       return handle;
   }
   return OnObject(bounds, DesignPoint{x, y}) ? kBodyHandle : kNoHandle;
@@ -57,31 +73,36 @@ int HandleAt(const ObjectBounds& bounds, int x, int y) {
 std::array<DesignPoint, 8> HandleCentres(const ObjectBounds& b) {
   const int l = b.left, t = b.top, r = b.left + b.width, bottom = b.top + b.height;
   const int cx = b.left + b.width / 2, cy = b.top + b.height / 2;
-  return {DesignPoint{l, t},      DesignPoint{cx, t},      DesignPoint{r, t}, DesignPoint{r, cy},
-          DesignPoint{r, bottom}, DesignPoint{cx, bottom}, DesignPoint{l, bottom}, DesignPoint{l, cy}};
+  return {DesignPoint{l, t},      DesignPoint{cx, t},     DesignPoint{r, t},
+          DesignPoint{r, cy},     DesignPoint{r, bottom}, DesignPoint{cx, bottom},
+          DesignPoint{l, bottom}, DesignPoint{l, cy}};
 }
 
 DesignPoint SnapToGrid(DesignPoint point, int gridX, int gridY) {
   gridX = std::max(gridX, 1);
   gridY = std::max(gridY, 1);
-  return DesignPoint{((point.x + gridX / 2) / gridX) * gridX, ((point.y + gridY / 2) / gridY) * gridY};
+  return DesignPoint{((point.x + gridX / 2) / gridX) * gridX,
+                     ((point.y + gridY / 2) / gridY) * gridY};
 }
 
 void ApplyHandleRule(ObjectBounds& b, int handle, int dx, int dy) {
-  const auto moveLeftEdge = [&] { b.left += dx; b.width -= dx; };
-  const auto moveTopEdge = [&] { b.top += dy; b.height -= dy; };
-  switch (handle) {
-    case kBodyHandle: b.left += dx; b.top += dy; break;
-    case 1: moveLeftEdge(); moveTopEdge(); break;
-    case 2: moveTopEdge(); break;
-    case 3: moveTopEdge(); b.width += dx; break;
-    case 4: b.width += dx; break;
-    case 5: b.width += dx; b.height += dy; break;
-    case 6: b.height += dy; break;
-    case 7: moveLeftEdge(); b.height += dy; break;
-    case 8: moveLeftEdge(); break;
-    default: break;
+  if (handle == kBodyHandle) {
+    b.left += dx;
+    b.top += dy;
+    return;
   }
+  if (handle < 1 || handle > 8) return;
+  const HandleEdges& edges = kHandleEdges[handle - 1];
+  if (edges.left) {
+    b.left += dx;
+    b.width -= dx;
+  }
+  if (edges.top) {
+    b.top += dy;
+    b.height -= dy;
+  }
+  if (edges.right) b.width += dx;
+  if (edges.bottom) b.height += dy;
 }
 
 bool ClampToContent(ObjectBounds& bounds, int contentWidth, int contentHeight) {
@@ -94,18 +115,28 @@ bool ClampToContent(ObjectBounds& bounds, int contentWidth, int contentHeight) {
 }
 
 DesignRect NormalisedBand(DesignPoint anchor, DesignPoint pointer) {
-  return DesignRect{std::min(anchor.x, pointer.x), std::min(anchor.y, pointer.y), std::max(anchor.x, pointer.x),
-                    std::max(anchor.y, pointer.y)};
+  return DesignRect{std::min(anchor.x, pointer.x), std::min(anchor.y, pointer.y),
+                    std::max(anchor.x, pointer.x), std::max(anchor.y, pointer.y)};
 }
 
 PointerShape ShapeOfHandle(int handle) {
   switch (handle) {
-    case kBodyHandle: return PointerShape::Move;
-    case 1: case 5: return PointerShape::SizeNwse;
-    case 2: case 6: return PointerShape::SizeNs;
-    case 3: case 7: return PointerShape::SizeNesw;
-    case 4: case 8: return PointerShape::SizeWe;
-    default: return PointerShape::Arrow;
+    case kBodyHandle:
+      return PointerShape::Move;
+    case 1:
+    case 5:
+      return PointerShape::SizeNwse;
+    case 2:
+    case 6:
+      return PointerShape::SizeNs;
+    case 3:
+    case 7:
+      return PointerShape::SizeNesw;
+    case 4:
+    case 8:
+      return PointerShape::SizeWe;
+    default:
+      return PointerShape::Arrow;
   }
 }
 
@@ -113,7 +144,8 @@ std::uint32_t BlendShadowColor(std::uint32_t area, std::uint32_t shadow, int alp
   alpha = std::clamp(alpha, 0, 255);
   std::uint32_t result = 0;
   for (int shift : {0, 8, 16}) {
-    // (255 - a) * area / 255 + a * shadow / 255, rounded: the sum over 255 never ends in exactly .5.
+    // (255 - a) * area / 255 + a * shadow / 255, rounded: the sum over 255 never ends in exactly
+    // .5.
     const int sum = (255 - alpha) * Channel(area, shift) + alpha * Channel(shadow, shift);
     const int c = std::clamp((sum + 127) / 255, 0, 255);
     result |= static_cast<std::uint32_t>(c) << shift;
@@ -182,7 +214,8 @@ DesignPointer::MoveEffect DesignPointer::Move(std::span<DesignObject> objects, D
     if (handle_ == kBodyHandle) continue;
     // Snapping raises a width of at most one grid step to one step; without it only 0 or less
     // is raised, to 1.
-    if (grid.snap ? object.bounds.width <= minWidth : object.bounds.width < minWidth) object.bounds.width = minWidth;
+    if (grid.snap ? object.bounds.width <= minWidth : object.bounds.width < minWidth)
+      object.bounds.width = minWidth;
     if (grid.snap ? object.bounds.height <= minHeight : object.bounds.height < minHeight)
       object.bounds.height = minHeight;
   }
@@ -190,7 +223,8 @@ DesignPointer::MoveEffect DesignPointer::Move(std::span<DesignObject> objects, D
   return MoveEffect::Objects;
 }
 
-bool DesignPointer::Release(std::span<DesignObject> objects, DesignPoint point, bool ctrl, bool leftButton) {
+bool DesignPointer::Release(std::span<DesignObject> objects, DesignPoint point, bool ctrl,
+                            bool leftButton) {
   if (justCreated_ && leftButton) {
     justCreated_ = false;
     return false;

@@ -21,7 +21,8 @@ struct GridSettings {
 };
 
 inline constexpr int kNoHandle = -1;
-inline constexpr int kBodyHandle = 0;  // 1..8: top-left, top, top-right, right, bottom-right, bottom, bottom-left, left
+inline constexpr int kBodyHandle =
+    0;  // 1..8: top-left, top, top-right, right, bottom-right, bottom, bottom-left, left
 
 struct DesignPoint {
   int x = 0;

@@ -35,7 +35,9 @@ struct PlaceholderVisitor {
   std::optional<Placeholder> operator()(const RichTextRecord& r) const {
     return Placeholder{"[RichText]", !r.richText.empty()};
   }
-  std::optional<Placeholder> operator()(const AviRecord& r) const { return Placeholder{"[AVI]", !r.fileName.empty()}; }
+  std::optional<Placeholder> operator()(const AviRecord& r) const {
+    return Placeholder{"[AVI]", !r.fileName.empty()};
+  }
   std::optional<Placeholder> operator()(const ExplorerRecord& r) const {
     return Placeholder{"[Explorer]", !r.location.empty()};
   }
@@ -108,9 +110,11 @@ void DrawDesignMarks(HDC dc, std::span<ObjectControl* const> controls) {
     if (control->Visible()) {
       if (const std::optional<Placeholder> placeholder = PlaceholderOf(record)) {
         SetTextColor(dc, placeholder->filled ? kMarkGrey : kMissingRed);
-        TextOutA(dc, b.left + 5, b.top + 5, placeholder->caption.data(), static_cast<int>(placeholder->caption.size()));
+        TextOutA(dc, b.left + 5, b.top + 5, placeholder->caption.data(),
+                 static_cast<int>(placeholder->caption.size()));
       }
-      if (Outlined(record)) Rectangle(dc, b.left - 1, b.top - 1, b.left + b.width + 1, b.top + b.height + 1);
+      if (Outlined(record))
+        Rectangle(dc, b.left - 1, b.top - 1, b.left + b.width + 1, b.top + b.height + 1);
     }
     if (!control->data().selected) continue;
     for (const DesignPoint& centre : HandleCentres(b)) {

@@ -18,12 +18,18 @@ constexpr int kMenuButtonPadding = 16;
 
 LPCSTR CursorOf(PointerShape shape) {
   switch (shape) {
-    case PointerShape::Move: return IDC_SIZEALL;
-    case PointerShape::SizeNwse: return IDC_SIZENWSE;
-    case PointerShape::SizeNs: return IDC_SIZENS;
-    case PointerShape::SizeNesw: return IDC_SIZENESW;
-    case PointerShape::SizeWe: return IDC_SIZEWE;
-    case PointerShape::Arrow: break;
+    case PointerShape::Move:
+      return IDC_SIZEALL;
+    case PointerShape::SizeNwse:
+      return IDC_SIZENWSE;
+    case PointerShape::SizeNs:
+      return IDC_SIZENS;
+    case PointerShape::SizeNesw:
+      return IDC_SIZENESW;
+    case PointerShape::SizeWe:
+      return IDC_SIZEWE;
+    case PointerShape::Arrow:
+      break;
   }
   return IDC_ARROW;
 }
@@ -43,7 +49,8 @@ bool TEditForm::Create(HWND parent, DesignHost& host) {
   host_ = &host;
   CreateArgs args;
   args.className = kDesignWindowClass;
-  args.style = WS_CHILD | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  args.style =
+      WS_CHILD | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   args.x = 0;
   args.y = 0;
   args.width = 320;
@@ -51,10 +58,11 @@ bool TEditForm::Create(HWND parent, DesignHost& host) {
   args.parent = parent;
   if (!Window::Create(args)) return false;
   // Off the client area, so it is never seen; it exists to own the keyboard focus.
-  keyCapture_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, -100, -100, 20, 20, hwnd(),
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
+  keyCapture_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, -100, -100,
+                                20, 20, hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
   if (!keyCapture_) return false;
-  SetWindowSubclass(keyCapture_, KeyCaptureProc, kKeyCaptureSubclass, reinterpret_cast<DWORD_PTR>(this));
+  SetWindowSubclass(keyCapture_, KeyCaptureProc, kKeyCaptureSubclass,
+                    reinterpret_cast<DWORD_PTR>(this));
   NONCLIENTMETRICSA metrics{};
   metrics.cbSize = sizeof(metrics);
   if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
@@ -80,7 +88,8 @@ void TEditForm::CopyPageAppearance(int menuBarHeight) {
   const PageFrameStyle frame = FrameStyleOf(page);
   const DWORD kept = static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_STYLE)) & WS_VISIBLE;
   // A child window cannot be a pop-up; everything else of the page's frame it can wear.
-  const DWORD style = (frame.style & ~WS_POPUP) | WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | kept;
+  const DWORD style =
+      (frame.style & ~WS_POPUP) | WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | kept;
   DWORD exStyle = frame.exStyle;
   SetWindowLongPtrA(hwnd(), GWL_STYLE, static_cast<LONG_PTR>(style));
   SetWindowLongPtrA(hwnd(), GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
@@ -90,12 +99,13 @@ void TEditForm::CopyPageAppearance(int menuBarHeight) {
   RECT pageClient{};
   GetClientRect(page_->hwnd(), &pageClient);
   POINT surfaceAt{0, 0};
-  if (HWND surface = page_->surface().hwnd()) MapWindowPoints(surface, page_->hwnd(), &surfaceAt, 1);
+  if (HWND surface = page_->surface().hwnd())
+    MapWindowPoints(surface, page_->hwnd(), &surfaceAt, 1);
   contentOrigin_ = POINT{surfaceAt.x, surfaceAt.y + barHeight_};
   RECT outer{0, 0, pageClient.right, pageClient.bottom + barHeight_};
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-  SetWindowPos(hwnd(), nullptr, page.left, page.top, outer.right - outer.left, outer.bottom - outer.top,
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  SetWindowPos(hwnd(), nullptr, page.left, page.top, outer.right - outer.left,
+               outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   placed_ = RectInParent(hwnd());
 
   SetWindowTextA(hwnd(), page.caption.c_str());
@@ -113,7 +123,8 @@ void TEditForm::CopyPageAppearance(int menuBarHeight) {
   RefreshDesignSurface();
   switching_ = false;
   if (host_) host_->DesignAreaChanged();
-  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(hwnd(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void TEditForm::RebuildMenuBar(int menuBarHeight) {
@@ -123,14 +134,16 @@ void TEditForm::RebuildMenuBar(int menuBarHeight) {
   barHeight_ = items.empty() ? 0 : std::max(menuBarHeight, 0);
   if (barHeight_ == 0) return;
   HDC dc = GetDC(hwnd());
-  HGDIOBJ old = SelectObject(dc, menuFont_ ? static_cast<HGDIOBJ>(menuFont_.get()) : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ old = SelectObject(
+      dc, menuFont_ ? static_cast<HGDIOBJ>(menuFont_.get()) : GetStockObject(DEFAULT_GUI_FONT));
   int x = 0;
   for (const MenuItemData& item : items) {
     SIZE text{};
     GetTextExtentPoint32A(dc, item.caption.c_str(), static_cast<int>(item.caption.size()), &text);
     const int width = text.cx + kMenuButtonPadding;
-    HWND button = CreateWindowExA(0, "BUTTON", item.caption.c_str(), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_FLAT,
-                                  x, 0, width, barHeight_, hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND button = CreateWindowExA(0, "BUTTON", item.caption.c_str(),
+                                  WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_FLAT, x, 0, width,
+                                  barHeight_, hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!button) continue;
     SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(menuFont_.get()), FALSE);
     menuButtons_.push_back(button);
@@ -149,8 +162,8 @@ void TEditForm::OpenMenuOf(HWND button) {
   RECT r;
   GetWindowRect(button, &r);
   // Shown for the author to look at: choosing an item runs nothing in the editor.
-  TrackPopupMenu(submenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY, r.left, r.bottom, 0, hwnd(),
-                 nullptr);
+  TrackPopupMenu(submenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY, r.left,
+                 r.bottom, 0, hwnd(), nullptr);
   FocusKeyCapture();
 }
 
@@ -167,7 +180,8 @@ void TEditForm::RefreshDesignSurface() {
   if (content.cx > 0 && content.cy > 0 && picture_.Resize(content.cx, content.cy)) {
     const RECT whole{0, 0, content.cx, content.cy};
     // A page that cannot be painted yet still gets its marks, on white.
-    if (!page_->RenderContent(picture_.dc())) FillRect(picture_.dc(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    if (!page_->RenderContent(picture_.dc()))
+      FillRect(picture_.dc(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     const std::vector<ObjectControl*> controls = page_->Controls();
     DrawDesignMarks(picture_.dc(), controls);
   }
@@ -184,19 +198,21 @@ void TEditForm::Paint(HDC dc, const RECT& client) {
   RECT rest{0, barHeight_, client.right, client.bottom};
   FillRect(dc, &rest, GetSysColorBrush(COLOR_BTNFACE));
   if (picture_.width() > 0) {
-    BitBlt(dc, contentOrigin_.x, contentOrigin_.y, picture_.width(), picture_.height(), picture_.dc(), 0, 0, SRCCOPY);
+    BitBlt(dc, contentOrigin_.x, contentOrigin_.y, picture_.width(), picture_.height(),
+           picture_.dc(), 0, 0, SRCCOPY);
   }
   if (!drawnBand_.empty()) {
     const RECT band{drawnBand_.left + contentOrigin_.x, drawnBand_.top + contentOrigin_.y,
-                    drawnBand_.right + 1 + contentOrigin_.x, drawnBand_.bottom + 1 + contentOrigin_.y};
+                    drawnBand_.right + 1 + contentOrigin_.x,
+                    drawnBand_.bottom + 1 + contentOrigin_.y};
     DrawFocusRect(dc, &band);
   }
 }
 
 void TEditForm::DrawBand(const DesignRect& band) {
   HDC dc = GetDC(hwnd());
-  const RECT r{band.left + contentOrigin_.x, band.top + contentOrigin_.y, band.right + 1 + contentOrigin_.x,
-               band.bottom + 1 + contentOrigin_.y};
+  const RECT r{band.left + contentOrigin_.x, band.top + contentOrigin_.y,
+               band.right + 1 + contentOrigin_.x, band.bottom + 1 + contentOrigin_.y};
   DrawFocusRect(dc, &r);  // XOR: drawing it twice leaves the picture as it was
   ReleaseDC(hwnd(), dc);
 }
@@ -293,11 +309,20 @@ bool TEditForm::KeyDown(WPARAM key) {
   }
   int dx = 0, dy = 0;
   switch (key) {
-    case VK_LEFT: dx = -1; break;
-    case VK_RIGHT: dx = 1; break;
-    case VK_UP: dy = -1; break;
-    case VK_DOWN: dy = 1; break;
-    default: return false;
+    case VK_LEFT:
+      dx = -1;
+      break;
+    case VK_RIGHT:
+      dx = 1;
+      break;
+    case VK_UP:
+      dy = -1;
+      break;
+    case VK_DOWN:
+      dy = 1;
+      break;
+    default:
+      return false;
   }
   const bool ctrl = KeyHeld(VK_CONTROL), shift = KeyHeld(VK_SHIFT);
   if (!ctrl && !shift) return true;  // arrows alone do nothing on the surface
@@ -319,15 +344,16 @@ bool TEditForm::KeyDown(WPARAM key) {
   return true;
 }
 
-LRESULT CALLBACK TEditForm::KeyCaptureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                           DWORD_PTR self) {
+LRESULT CALLBACK TEditForm::KeyCaptureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR, DWORD_PTR self) {
   auto* form = reinterpret_cast<TEditForm*>(self);
   switch (message) {
     case WM_KEYDOWN:
       if (form->KeyDown(wParam)) return 0;
       break;
     case WM_KEYUP:
-      if ((wParam == VK_CONTROL || wParam == VK_SHIFT) && form->host_) form->host_->PropertiesRefresh();
+      if ((wParam == VK_CONTROL || wParam == VK_SHIFT) && form->host_)
+        form->host_->PropertiesRefresh();
       break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, KeyCaptureProc, kKeyCaptureSubclass);
@@ -421,8 +447,8 @@ LRESULT TEditForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-void PaintDesignAreaBackground(HDC dc, RECT area, const PageData& page, RECT designWindow, POINT scroll,
-                               COLORREF backColor) {
+void PaintDesignAreaBackground(HDC dc, RECT area, const PageData& page, RECT designWindow,
+                               POINT scroll, COLORREF backColor) {
   GdiObject<HBRUSH> back(CreateSolidBrush(backColor));
   FillRect(dc, &area, back.get());
   if (!page.shadow) return;
@@ -431,8 +457,8 @@ void PaintDesignAreaBackground(HDC dc, RECT area, const PageData& page, RECT des
   RECT visible;
   if (!IntersectRect(&visible, &shadow, &area)) return;
   const COLORREF blended = static_cast<COLORREF>(
-      BlendShadowColor(static_cast<std::uint32_t>(backColor) & 0xFFFFFF, ColorOf(page.shadowColor) & 0xFFFFFF,
-                       page.shadowAlpha));
+      BlendShadowColor(static_cast<std::uint32_t>(backColor) & 0xFFFFFF,
+                       ColorOf(page.shadowColor) & 0xFFFFFF, page.shadowAlpha));
   GdiObject<HBRUSH> brush(CreateSolidBrush(blended));
   FillRect(dc, &visible, brush.get());
 }

@@ -105,7 +105,7 @@ class TEditForm final : public win32::Window {
 // blended over it in a rectangle of the design window's size, moved by the shadow offsets.
 // designWindow: the design window's rectangle in the area's unscrolled content; scroll: the area's
 // scroll positions.
-void PaintDesignAreaBackground(HDC dc, RECT area, const PageData& page, RECT designWindow, POINT scroll,
-                               COLORREF backColor);
+void PaintDesignAreaBackground(HDC dc, RECT area, const PageData& page, RECT designWindow,
+                               POINT scroll, COLORREF backColor);
 
 }  // namespace plexara

@@ -29,9 +29,10 @@ bool PrintChildWindow(HWND window, HDC dc, int x, int y) {
   if (width <= 0 || height <= 0 || !whole.Resize(width, height)) return false;
   DrawFrame(window, whole.dc(), RECT{0, 0, width, height});
   if (client.right > 0 && client.bottom > 0 && inner.Resize(client.right, client.bottom)) {
-    SendMessageA(window, WM_PRINT, reinterpret_cast<WPARAM>(inner.dc()), PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
-    BitBlt(whole.dc(), clientAt.x - outer.left, clientAt.y - outer.top, client.right, client.bottom, inner.dc(), 0, 0,
-           SRCCOPY);
+    SendMessageA(window, WM_PRINT, reinterpret_cast<WPARAM>(inner.dc()),
+                 PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+    BitBlt(whole.dc(), clientAt.x - outer.left, clientAt.y - outer.top, client.right, client.bottom,
+           inner.dc(), 0, 0, SRCCOPY);
   }
   BitBlt(dc, x, y, width, height, whole.dc(), 0, 0, SRCCOPY);
   return true;

@@ -14,11 +14,13 @@ TEST(DesignGeometry, HandleZonesBodyAndOverlap) {
     int x, y, handle;
   };
   const Case cases[] = {
-      {7, 17, 1},  {13, 23, 1},  {30, 17, 2},  {27, 23, 2},  {46, 17, 3},  {52, 23, 3},
-      {53, 20, kNoHandle},  // the far zones stop two pixels outside
-      {46, 35, 4}, {52, 38, 4},  {46, 46, 5},  {52, 52, 5},  {30, 52, 6},  {10, 50, 7},
-      {7, 35, 8},  {14, 30, kBodyHandle}, {49, 33, 4}, {10, 40, kBodyHandle},
-      {49, 49, 5}, {49, 30, kBodyHandle}, {50, 30, kNoHandle},  {54, 30, kNoHandle}, {20, 51, kNoHandle}, {20, 60, kNoHandle},
+      {7, 17, 1},          {13, 23, 1},           {30, 17, 2},         {27, 23, 2},
+      {46, 17, 3},         {52, 23, 3},           {53, 20, kNoHandle},  // the far zones stop two
+                                                                        // pixels outside
+      {46, 35, 4},         {52, 38, 4},           {46, 46, 5},         {52, 52, 5},
+      {30, 52, 6},         {10, 50, 7},           {7, 35, 8},          {14, 30, kBodyHandle},
+      {49, 33, 4},         {10, 40, kBodyHandle}, {49, 49, 5},         {49, 30, kBodyHandle},
+      {50, 30, kNoHandle}, {54, 30, kNoHandle},   {20, 51, kNoHandle}, {20, 60, kNoHandle},
   };
   for (const Case& c : cases) EXPECT_EQ(HandleAt(b, c.x, c.y), c.handle) << c.x << "," << c.y;
   // A small object's zones overlap: the highest number wins.
@@ -41,9 +43,9 @@ TEST(DesignGeometry, HandleRules) {
     ObjectBounds expected;
   };
   const Case cases[] = {
-      {0, {13, 15, 20, 20}}, {1, {13, 15, 17, 25}}, {2, {10, 15, 20, 25}}, {3, {10, 15, 23, 25}},
-      {4, {10, 20, 23, 20}}, {5, {10, 20, 23, 15}}, {6, {10, 20, 20, 15}}, {7, {13, 20, 17, 15}},
-      {8, {13, 20, 17, 20}},
+      {0, {13, 15, 20, 20}}, {1, {13, 15, 17, 25}}, {2, {10, 15, 20, 25}},
+      {3, {10, 15, 23, 25}}, {4, {10, 20, 23, 20}}, {5, {10, 20, 23, 15}},
+      {6, {10, 20, 20, 15}}, {7, {13, 20, 17, 15}}, {8, {13, 20, 17, 20}},
   };
   for (const Case& c : cases) {
     ObjectBounds b{10, 20, 20, 20};
@@ -64,7 +66,8 @@ TEST(DesignGeometry, ClampKeepsObjectsOnThePage) {
 }
 
 TEST(DesignGeometry, PointerShapes) {
-  std::vector<DesignObject> objects{{{10, 10, 40, 40}, true, true}, {{30, 30, 40, 40}, true, false}};
+  std::vector<DesignObject> objects{{{10, 10, 40, 40}, true, true},
+                                    {{30, 30, 40, 40}, true, false}};
   EXPECT_EQ(DesignPointer::ShapeAt(objects, {20, 20}), PointerShape::Move);
   EXPECT_EQ(DesignPointer::ShapeAt(objects, {10, 10}), PointerShape::SizeNwse);
   EXPECT_EQ(DesignPointer::ShapeAt(objects, {30, 10}), PointerShape::SizeNs);
@@ -133,7 +136,8 @@ TEST(DesignPointer, ResizeNeverGoesBelowTheMinimum) {
     EXPECT_EQ(s.pointer.handle(), 5);
     s.pointer.Move(s.objects, {10, 66}, s.grid);
     if (snap) {
-      EXPECT_EQ(s.objects[0].bounds, (ObjectBounds{40, 40, 8, 30}));  // 30 - 56 wide: raised to one step
+      EXPECT_EQ(s.objects[0].bounds,
+                (ObjectBounds{40, 40, 8, 30}));  // 30 - 56 wide: raised to one step
     } else {
       EXPECT_EQ(s.objects[0].bounds, (ObjectBounds{40, 40, 1, 26}));
     }
@@ -155,8 +159,11 @@ TEST(DesignPointer, APressOnASelectedObjectsHandleOverAnotherObjectResizesTheSel
 
 TEST(DesignPointer, ClicksSelectTheTopmostAndCtrlToggles) {
   Surface s;
-  s.objects = {{{10, 10, 50, 50}, true, false}, {{30, 30, 50, 50}, true, false}, {{200, 10, 20, 20}, true, true}};
-  s.Click({40, 40});  // both lie under the point: the top one is selected alone and moved by nothing
+  s.objects = {{{10, 10, 50, 50}, true, false},
+               {{30, 30, 50, 50}, true, false},
+               {{200, 10, 20, 20}, true, true}};
+  s.Click(
+      {40, 40});  // both lie under the point: the top one is selected alone and moved by nothing
   EXPECT_EQ(s.Selection(), (std::vector<bool>{false, true, false}));
   s.Click({205, 15}, true);  // Ctrl+click on an unselected object adds it
   EXPECT_EQ(s.Selection(), (std::vector<bool>{false, true, true}));
@@ -174,7 +181,7 @@ TEST(DesignPointer, BandSelectsWhatItMeetsAndCtrlBandToggles) {
                {{50, 10, 20, 20}, true, true},
                {{100, 100, 20, 20}, true, true},
                {{0, 0, 200, 200}, false, false}};  // hidden on the surface: never touched
-  s.Drag({29, 5}, {55, 12});  // meets the first two by their edges
+  s.Drag({29, 5}, {55, 12});                       // meets the first two by their edges
   EXPECT_EQ(s.Selection(), (std::vector<bool>{true, true, false, false}));
   s.objects[2].selected = true;
   s.Drag({29, 5}, {55, 12}, true);

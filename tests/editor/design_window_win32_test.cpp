@@ -4,7 +4,6 @@
 #include "editor/design_window_win32.h"
 
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <chrono>
@@ -28,7 +27,8 @@ constexpr COLORREF kShapeFill = RGB(200, 40, 40);
 struct RecordingHost final : DesignHost {
   int kind = -1;
   GridSettings grid;
-  int modified = 0, selectionRefreshes = 0, created = 0, deletes = 0, propertyRefreshes = 0, areaRepaints = 0;
+  int modified = 0, selectionRefreshes = 0, created = 0, deletes = 0, propertyRefreshes = 0,
+      areaRepaints = 0;
   bool CommitPendingEdit() override { return true; }
   void MarkModified(bool on) override { modified += on ? 1 : 0; }
   void SelectionRefresh() override { ++selectionRefreshes; }
@@ -55,8 +55,10 @@ PageData TestPage() {
   page.height = 320;
   page.fadeIn = page.fadeOut = false;
   page.shadow = true;
-  const std::pair<int, POINT> placed[] = {{19, {20, 20}}, {3, {150, 20}}, {0, {20, 150}}, {14, {150, 150}}};
-  for (const auto& [kind, at] : placed) page.objects.push_back(NewPageObject(page, kind, at.x, at.y));
+  const std::pair<int, POINT> placed[] = {
+      {19, {20, 20}}, {3, {150, 20}}, {0, {20, 150}}, {14, {150, 150}}};
+  for (const auto& [kind, at] : placed)
+    page.objects.push_back(NewPageObject(page, kind, at.x, at.y));
   auto& shape = std::get<ShapeRecord>(page.objects[0].record);
   shape.width = 100;
   shape.height = 60;
@@ -84,8 +86,8 @@ struct Designer {
   Designer() {
     context.layeredWindows = false;
     context.editorMode = true;
-    area = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 800, 560, nullptr, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+    area = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 800, 560,
+                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     page.SetDesignMode(true);
     page.SetPage(TestPage());
     EXPECT_TRUE(page.CreatePageWindow(area, false));
@@ -125,7 +127,8 @@ struct Designer {
     DibCanvas whole(client.right, client.bottom, RGB(255, 0, 255));
     SendMessageA(form.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(whole.dc()), PRF_CLIENT);
     auto content = std::make_unique<DibCanvas>(size.cx, size.cy, RGB(255, 0, 255));
-    BitBlt(content->dc(), 0, 0, size.cx, size.cy, whole.dc(), form.contentOrigin().x, form.contentOrigin().y, SRCCOPY);
+    BitBlt(content->dc(), 0, 0, size.cx, size.cy, whole.dc(), form.contentOrigin().x,
+           form.contentOrigin().y, SRCCOPY);
     return content;
   }
 };
@@ -144,8 +147,10 @@ std::unique_ptr<DibCanvas> ScreenOf(HWND window) {
 }
 
 bool OnOutline(const ObjectBounds& b, int x, int y) {
-  const bool inside = x >= b.left - 1 && x <= b.left + b.width && y >= b.top - 1 && y <= b.top + b.height;
-  return inside && (x == b.left - 1 || x == b.left + b.width || y == b.top - 1 || y == b.top + b.height);
+  const bool inside =
+      x >= b.left - 1 && x <= b.left + b.width && y >= b.top - 1 && y <= b.top + b.height;
+  return inside &&
+         (x == b.left - 1 || x == b.left + b.width || y == b.top - 1 || y == b.top + b.height);
 }
 
 TEST(DesignWindow, ShowsThePageAsThePlayerDoesOutsideTheMarks) {
@@ -165,7 +170,8 @@ TEST(DesignWindow, ShowsThePageAsThePlayerDoesOutsideTheMarks) {
   const auto designed = designer.Picture();
   ASSERT_EQ(designed->width(), onScreen->width());
   ASSERT_EQ(designed->height(), onScreen->height());
-  const ObjectBounds shape = designer.Bounds(0), label = designer.Bounds(1), button = designer.Bounds(2);
+  const ObjectBounds shape = designer.Bounds(0), label = designer.Bounds(1),
+                     button = designer.Bounds(2);
   int differing = 0;
   for (int y = 0; y < designed->height(); ++y) {
     for (int x = 0; x < designed->width(); ++x) {
@@ -185,7 +191,8 @@ TEST(DesignWindow, ShowsThePageAsThePlayerDoesOutsideTheMarks) {
       buttonPixels += designed->At(x, y) != surfaceOnly.At(x, y) ? 1 : 0;
   EXPECT_GT(buttonPixels, button.width * button.height / 2);
   // The dotted outlines are there, in grey XOR over the page.
-  EXPECT_NE(designed->At(shape.left + shape.width, shape.top + 10), onScreen->At(shape.left + shape.width, shape.top + 10));
+  EXPECT_NE(designed->At(shape.left + shape.width, shape.top + 10),
+            onScreen->At(shape.left + shape.width, shape.top + 10));
   // The imitation menu bar carries the page's menu captions.
   ASSERT_EQ(designer.form.menuButtons().size(), 2u);
   char caption[16] = {};
@@ -348,7 +355,8 @@ TEST(DesignWindow, TheWindowsOwnMovesAndResizes) {
   EXPECT_EQ(designer.page.page().top, 70);
   EXPECT_EQ(designer.host.modified, 0) << "a move alone changes nothing in the project";
   const SIZE before = designer.page.ContentSize();
-  SetWindowPos(designer.form.hwnd(), nullptr, 0, 0, width + 40, height + 24, SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowPos(designer.form.hwnd(), nullptr, 0, 0, width + 40, height + 24,
+               SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_EQ(designer.page.page().width, width + 40);
   EXPECT_EQ(designer.page.page().height, height + 24);
   EXPECT_EQ(designer.page.ContentSize().cx, before.cx + 40);
@@ -359,6 +367,33 @@ TEST(DesignWindow, TheWindowsOwnMovesAndResizes) {
   designer.Object(1).selected = true;
   designer.form.RefreshDesignSurface();
   testing_support::SaveWindowScreenshot(designer.form.hwnd(), "design-window");
+}
+
+}  // namespace
+}  // namespace plexara
+
+namespace plexara {
+namespace {
+
+TEST(DesignArea, ShadowBlendedBehindTheDesignWindowAndClipped) {
+  PageData page;
+  page.shadowXOff = 8;
+  page.shadowYOff = 6;
+  page.shadowAlpha = 80;
+  page.shadowColor = kColorBlack;
+  DibCanvas canvas(200, 120, RGB(255, 0, 255));
+  const RECT area{0, 0, 200, 120};
+  PaintDesignAreaBackground(canvas.dc(), area, page, RECT{20, 10, 200, 118}, POINT{0, 4},
+                            RGB(100, 200, 255));
+  const COLORREF blended = RGB(69, 137, 175);  // 175/255 of each channel, rounded
+  EXPECT_EQ(canvas.At(27, 11), RGB(100, 200, 255));
+  EXPECT_EQ(canvas.At(28, 12), blended);
+  EXPECT_EQ(canvas.At(199, 119), blended);  // reaches past the area: clipped to it
+  EXPECT_EQ(canvas.BoundsOf(blended).left, 28);
+  page.shadow = false;
+  PaintDesignAreaBackground(canvas.dc(), area, page, RECT{20, 10, 180, 110}, POINT{0, 0},
+                            RGB(100, 200, 255));
+  EXPECT_EQ(canvas.Count(RGB(100, 200, 255)), 200 * 120);
 }
 
 }  // namespace
