@@ -185,27 +185,27 @@ void TEditForm::RefreshDesignSurface() {
     const std::vector<ObjectControl*> controls = page_->Controls();
     DrawDesignMarks(picture_.dc(), controls);
   }
+  // Showing the new picture takes the band away with the old one: it was only ever on the screen.
+  drawnBand_ = DesignRect{};
   InvalidateRect(hwnd(), nullptr, FALSE);
   UpdateWindow(hwnd());
-  // The paint drew the band again over the new picture; once more in XOR takes it away.
-  if (!drawnBand_.empty()) DrawBand(drawnBand_);
-  drawnBand_ = DesignRect{};
 }
 
 void TEditForm::Paint(HDC dc, const RECT& client) {
-  const RECT bar{0, 0, client.right, barHeight_};
-  FillRect(dc, &bar, GetSysColorBrush(COLOR_MENU));
-  RECT rest{0, barHeight_, client.right, client.bottom};
-  FillRect(dc, &rest, GetSysColorBrush(COLOR_BTNFACE));
-  if (picture_.width() > 0) {
-    BitBlt(dc, contentOrigin_.x, contentOrigin_.y, picture_.width(), picture_.height(),
-           picture_.dc(), 0, 0, SRCCOPY);
+  const RECT content{contentOrigin_.x, contentOrigin_.y, contentOrigin_.x + picture_.width(),
+                     contentOrigin_.y + picture_.height()};
+  {
+    // Whatever the picture does not cover (the bar, a size not yet refreshed) in plain colours.
+    SavedDc saved(dc);
+    ExcludeClipRect(dc, content.left, content.top, content.right, content.bottom);
+    const RECT bar{0, 0, client.right, barHeight_};
+    FillRect(dc, &bar, GetSysColorBrush(COLOR_MENU));
+    const RECT rest{0, barHeight_, client.right, client.bottom};
+    FillRect(dc, &rest, GetSysColorBrush(COLOR_BTNFACE));
   }
-  if (!drawnBand_.empty()) {
-    const RECT band{drawnBand_.left + contentOrigin_.x, drawnBand_.top + contentOrigin_.y,
-                    drawnBand_.right + 1 + contentOrigin_.x,
-                    drawnBand_.bottom + 1 + contentOrigin_.y};
-    DrawFocusRect(dc, &band);
+  if (picture_.width() > 0) {
+    BitBlt(dc, content.left, content.top, picture_.width(), picture_.height(), picture_.dc(), 0, 0,
+           SRCCOPY);
   }
 }
 
@@ -442,6 +442,14 @@ LRESULT TEditForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;  // the design window lives as long as the editor
     case WM_ERASEBKGND:
       return 1;
+    case WM_PAINT: {
+      // A paint shows the whole picture, so a band drawn on the screen is wholly gone with it and
+      // the next pointer move draws a fresh one instead of erasing it.
+      InvalidateRect(hwnd(), nullptr, FALSE);
+      const LRESULT result = Window::HandleMessage(message, wParam, lParam);
+      drawnBand_ = DesignRect{};
+      return result;
+    }
     default:
       return Window::HandleMessage(message, wParam, lParam);
   }

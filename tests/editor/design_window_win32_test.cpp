@@ -146,6 +146,18 @@ std::unique_ptr<DibCanvas> ScreenOf(HWND window) {
   return canvas;
 }
 
+// Pixels of the page content that differ between the screen and the design window's picture.
+int ScreenDifferences(Designer& designer) {
+  const auto picture = designer.Picture();
+  const auto screen = ScreenOf(designer.form.hwnd());
+  const POINT origin = designer.form.contentOrigin();
+  int differing = 0;
+  for (int y = 0; y < picture->height(); ++y)
+    for (int x = 0; x < picture->width(); ++x)
+      differing += picture->At(x, y) != screen->At(x + origin.x, y + origin.y) ? 1 : 0;
+  return differing;
+}
+
 bool OnOutline(const ObjectBounds& b, int x, int y) {
   const bool inside =
       x >= b.left - 1 && x <= b.left + b.width && y >= b.top - 1 && y <= b.top + b.height;
@@ -308,6 +320,17 @@ TEST(DesignWindow, RubberBandAndCtrlToggling) {
   designer.Drag({10, 140}, {160, 160}, MK_CONTROL);
   EXPECT_EQ(designer.Selection(), (std::vector<bool>{false, false, true, true}));
   EXPECT_TRUE(designer.form.pointer().band().empty());
+
+  // Drawn in XOR while it is dragged, the band leaves nothing on the screen after the release.
+  UpdateWindow(designer.form.hwnd());
+  ASSERT_TRUE(WaitUntil([&] { return ScreenDifferences(designer) == 0; }, 5s));
+  designer.Mouse(WM_LBUTTONDOWN, 300, 60, MK_LBUTTON);
+  designer.Mouse(WM_MOUSEMOVE, 330, 90, MK_LBUTTON);
+  designer.Mouse(WM_MOUSEMOVE, 360, 120, MK_LBUTTON);
+  // The screen shows what was drawn once the system has passed it on.
+  EXPECT_TRUE(WaitUntil([&] { return ScreenDifferences(designer) > 60; }, 5s));
+  designer.Mouse(WM_LBUTTONUP, 360, 120);
+  EXPECT_TRUE(WaitUntil([&] { return ScreenDifferences(designer) == 0; }, 5s));
 }
 
 TEST(DesignWindow, KeyboardMovesResizesAndDeletes) {
