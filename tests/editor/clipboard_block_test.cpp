@@ -15,7 +15,7 @@ using testing_support::ScopedRecording;
 
 PageData ThreeObjects() {
   PageData page;
-  for (const int kind : {0, 3, 19}) {
+  for (const int kind : {2, 3, 19}) {
     page.objects.push_back(NewPageObject(page, kind, 10 * kind, 20));
   }
   page.objects[0].selected = true;
@@ -58,7 +58,7 @@ TEST(ClipboardBlock, ADamagedRecordKeepsTheObjectsBeforeIt) {
     for (int i = 0; i < 4; ++i) truncated[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(length >> (8 * i));
     const std::vector<ObjectData> read = ReadClipboardBlock(truncated);
     ASSERT_EQ(read.size(), 1u) << "cut at " << cut;
-    EXPECT_EQ(read[0].command.name, "Button1");
+    EXPECT_EQ(read[0].command.name, "Image1");
   }
 }
 
@@ -81,21 +81,23 @@ TEST(ClipboardBlock, AHeaderThatClaimsMoreThanTheBytesReadsNothing) {
   EXPECT_EQ(ReadClipboardBlock(std::vector<std::uint8_t>{4, 0, 0}).size(), 0u);
 }
 
-TEST(Paste, LandsOneGridStepAwayThenEightMoreEachTime) {
+TEST(Paste, LandsOneGridStepAwayThenEightMoreEachTimeUnderTheWindowedObjects) {
   PageData page = ThreeObjects();
+  page.objects.push_back(NewPageObject(page, 8, 0, 0));  // a TextBox, not selected
   std::int32_t pasteOffset = 0;
   const std::vector<std::uint8_t> block = CopySelection(page, 8, pasteOffset);
   EXPECT_EQ(pasteOffset, 8);
 
   EXPECT_EQ(PasteObjects(page, ReadClipboardBlock(block), pasteOffset), 2u);
   EXPECT_EQ(PasteObjects(page, ReadClipboardBlock(block), pasteOffset), 2u);
-  ASSERT_EQ(page.objects.size(), 7u);
-  EXPECT_EQ(BoundsOf(page.objects[3].record).left, 0 + 8);
+  ASSERT_EQ(page.objects.size(), 8u);
+  EXPECT_EQ(BoundsOf(page.objects[3].record).left, 20 + 8);
   EXPECT_EQ(BoundsOf(page.objects[3].record).top, 20 + 8);
   EXPECT_EQ(BoundsOf(page.objects[6].record).left, 190 + 16);
   EXPECT_EQ(BoundsOf(page.objects[6].record).top, 20 + 16);
   EXPECT_EQ(page.objects[6].command.name, "Shape1") << "pasted objects keep their names";
-  for (std::size_t i = 0; i < page.objects.size(); ++i) EXPECT_EQ(page.objects[i].selected, i >= 5) << i;
+  EXPECT_EQ(page.objects[7].command.name, "TextBox1") << "still above every drawn object";
+  for (std::size_t i = 0; i < page.objects.size(); ++i) EXPECT_EQ(page.objects[i].selected, i == 5 || i == 6) << i;
   EXPECT_EQ(pasteOffset, 24);
 }
 

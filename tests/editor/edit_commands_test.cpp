@@ -61,21 +61,21 @@ TEST(AlignToGrid, SnapsLeftAndTopToTheNearestGridLine) {
 TEST(OrderCommands, ADrawnObjectNeverGoesAboveAWindowedOneAndAWindowedOneNeverBelow) {
   PageData page;
   page.objects.push_back(Placed(page, ObjectKind::Label, {}, true));
-  page.objects.push_back(Placed(page, ObjectKind::Button, {}, false));
+  page.objects.push_back(Placed(page, ObjectKind::Image, {}, false));
   page.objects.push_back(Placed(page, ObjectKind::TextBox, {}, false));
   page.objects.push_back(Placed(page, ObjectKind::Edit, {}, false));
 
   EXPECT_TRUE(BringToFront(page));
-  EXPECT_EQ(Names(page), (std::vector<std::string>{"Button1", "Label1", "TextBox1", "Edit1"}));
+  EXPECT_EQ(Names(page), (std::vector<std::string>{"Image1", "Label1", "TextBox1", "Edit1"}));
 
   DeselectAll(page);
   page.objects[3].selected = true;
   EXPECT_TRUE(SendToBack(page));
-  EXPECT_EQ(Names(page), (std::vector<std::string>{"Button1", "Label1", "Edit1", "TextBox1"}));
+  EXPECT_EQ(Names(page), (std::vector<std::string>{"Image1", "Label1", "Edit1", "TextBox1"}));
 
   SelectAll(page);
   EXPECT_FALSE(BringToFront(page)) << "only with exactly one selected";
-  EXPECT_EQ(Names(page), (std::vector<std::string>{"Button1", "Label1", "Edit1", "TextBox1"}));
+  EXPECT_EQ(Names(page), (std::vector<std::string>{"Image1", "Label1", "Edit1", "TextBox1"}));
 }
 
 TEST(PartitionObjects, KeepsTheOrderWithinDrawnAndWindowedKinds) {

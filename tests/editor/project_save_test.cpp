@@ -122,7 +122,7 @@ TEST(SaveProject, DeletedPagesGoFirstAndANewPageOfADeletedNameSurvives) {
   EXPECT_FALSE(bench.files.FileExists(TempCopyPath(kEditor, "About")));
   EXPECT_TRUE(bench.document.deletedPages.empty());
   EXPECT_FALSE(bench.document.modified);
-  EXPECT_EQ(bench.ini.values[{"START", "DefaultPath"}], kDisc);
+  EXPECT_EQ((bench.ini.values[{"START", "DefaultPath"}]), kDisc);
 }
 
 TEST(SaveProject, ARenamedPageReplacesItsOldFile) {
