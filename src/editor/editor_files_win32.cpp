@@ -20,7 +20,9 @@ bool Win32EditorFiles::FileExists(const std::string& path) { return win32::Win32
 bool Win32EditorFiles::MakeFolder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
 
 bool Win32EditorFiles::RemoveFile(const std::string& path) {
-  return DeleteFileA(path.c_str()) != 0 || GetLastError() == ERROR_FILE_NOT_FOUND;
+  if (DeleteFileA(path.c_str()) != 0) return true;
+  const DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
 bool Win32EditorFiles::ReplaceWithCopy(const std::string& source, const std::string& target) {
