@@ -40,9 +40,11 @@ std::vector<ObjectData> ReadClipboardBlock(std::span<const std::uint8_t> block) 
   if (block.size() < kHeaderSize) return objects;
   const std::int32_t length = Int32At(block, 0);
   const std::int32_t count = Int32At(block, 4);
-  if (length < 4 || static_cast<std::uint64_t>(length) > block.size() - 4 || count < 0) return objects;
+  if (length < 4 || static_cast<std::uint64_t>(length) > block.size() - 4 || count < 0)
+    return objects;
   // Every envelope takes at least its version byte, so the count cannot exceed the bytes.
-  const std::span<const std::uint8_t> records = block.subspan(kHeaderSize, static_cast<std::size_t>(length) - 4);
+  const std::span<const std::uint8_t> records =
+      block.subspan(kHeaderSize, static_cast<std::size_t>(length) - 4);
   if (static_cast<std::uint64_t>(count) > records.size()) return objects;
   MemoryInStream in(records);
   for (std::int32_t i = 0; i < count; ++i) {
@@ -53,13 +55,15 @@ std::vector<ObjectData> ReadClipboardBlock(std::span<const std::uint8_t> block) 
   return objects;
 }
 
-std::vector<std::uint8_t> CopySelection(const PageData& page, std::int32_t gridX, std::int32_t& pasteOffset) {
+std::vector<std::uint8_t> CopySelection(const PageData& page, std::int32_t gridX,
+                                        std::int32_t& pasteOffset) {
   if (SelectedCount(page) == 0) return {};
   pasteOffset = gridX;
   return WriteClipboardBlock(page);
 }
 
-std::size_t PasteObjects(PageData& page, std::vector<ObjectData> objects, std::int32_t& pasteOffset) {
+std::size_t PasteObjects(PageData& page, std::vector<ObjectData> objects,
+                         std::int32_t& pasteOffset) {
   const std::size_t count = objects.size();
   if (count == 0) return 0;
   DeselectAll(page);

@@ -22,9 +22,11 @@ std::vector<ObjectData> ReadClipboardBlock(std::span<const std::uint8_t> block);
 
 // Copy: the block of the selection, after which the next paste lands one grid step away; empty
 // (and the offset kept) when nothing is selected.
-std::vector<std::uint8_t> CopySelection(const PageData& page, std::int32_t gridX, std::int32_t& pasteOffset);
+std::vector<std::uint8_t> CopySelection(const PageData& page, std::int32_t gridX,
+                                        std::int32_t& pasteOffset);
 // Paste: deselects the page, appends the objects selected and moved by the paste offset, raises
 // the offset by 8 and partitions the list. Names stay as stored. Returns how many were added.
-std::size_t PasteObjects(PageData& page, std::vector<ObjectData> objects, std::int32_t& pasteOffset);
+std::size_t PasteObjects(PageData& page, std::vector<ObjectData> objects,
+                         std::int32_t& pasteOffset);
 
 }  // namespace plexara

@@ -17,7 +17,8 @@ bool IsWindowed(const ObjectData& object) {
 // The only selected object, or the list's end when none or several are selected.
 std::vector<ObjectData>::iterator SoleSelected(PageData& page) {
   if (SelectedCount(page) != 1) return page.objects.end();
-  return std::find_if(page.objects.begin(), page.objects.end(), [](const ObjectData& o) { return o.selected; });
+  return std::find_if(page.objects.begin(), page.objects.end(),
+                      [](const ObjectData& o) { return o.selected; });
 }
 
 }  // namespace
@@ -39,8 +40,8 @@ bool AlignToGrid(PageData& page, std::int32_t gridX, std::int32_t gridY) {
 }
 
 bool AlignSelected(PageData& page, AlignMode mode) {
-  const auto reference =
-      std::find_if(page.objects.begin(), page.objects.end(), [](const ObjectData& o) { return o.selected; });
+  const auto reference = std::find_if(page.objects.begin(), page.objects.end(),
+                                      [](const ObjectData& o) { return o.selected; });
   if (reference == page.objects.end()) return false;
   const ObjectBounds r = BoundsOf(reference->record);
   bool aligned = false;
@@ -48,12 +49,24 @@ bool AlignSelected(PageData& page, AlignMode mode) {
     if (!object->selected) continue;
     ObjectBounds b = BoundsOf(object->record);
     switch (mode) {
-      case AlignMode::Left: b.left = r.left; break;
-      case AlignMode::Center: b.left = r.left + r.width / 2 - b.width / 2; break;
-      case AlignMode::Right: b.left = r.left + r.width - b.width; break;
-      case AlignMode::Top: b.top = r.top; break;
-      case AlignMode::Middle: b.top = r.top + r.height / 2 - b.height / 2; break;
-      case AlignMode::Bottom: b.top = r.top + r.height - b.height; break;
+      case AlignMode::Left:
+        b.left = r.left;
+        break;
+      case AlignMode::Center:
+        b.left = r.left + r.width / 2 - b.width / 2;
+        break;
+      case AlignMode::Right:
+        b.left = r.left + r.width - b.width;
+        break;
+      case AlignMode::Top:
+        b.top = r.top;
+        break;
+      case AlignMode::Middle:
+        b.top = r.top + r.height / 2 - b.height / 2;
+        break;
+      case AlignMode::Bottom:
+        b.top = r.top + r.height - b.height;
+        break;
     }
     SetBounds(object->record, b);
     aligned = true;
@@ -62,7 +75,8 @@ bool AlignSelected(PageData& page, AlignMode mode) {
 }
 
 void PartitionObjects(std::vector<ObjectData>& objects) {
-  std::stable_partition(objects.begin(), objects.end(), [](const ObjectData& o) { return !IsWindowed(o); });
+  std::stable_partition(objects.begin(), objects.end(),
+                        [](const ObjectData& o) { return !IsWindowed(o); });
 }
 
 bool BringToFront(PageData& page) {
@@ -90,12 +104,13 @@ void DeselectAll(PageData& page) {
 }
 
 std::size_t SelectedCount(const PageData& page) {
-  return static_cast<std::size_t>(
-      std::count_if(page.objects.begin(), page.objects.end(), [](const ObjectData& o) { return o.selected; }));
+  return static_cast<std::size_t>(std::count_if(page.objects.begin(), page.objects.end(),
+                                                [](const ObjectData& o) { return o.selected; }));
 }
 
 bool DeleteSelected(PageData& page) {
-  const auto kept = std::remove_if(page.objects.begin(), page.objects.end(), [](const ObjectData& o) { return o.selected; });
+  const auto kept = std::remove_if(page.objects.begin(), page.objects.end(),
+                                   [](const ObjectData& o) { return o.selected; });
   if (kept == page.objects.end()) return false;
   page.objects.erase(kept, page.objects.end());
   return true;
@@ -111,7 +126,8 @@ std::vector<std::string> GroupNames(const PageData& page) {
   std::vector<std::string> names;
   for (const ObjectData& object : page.objects) {
     const std::string& group = object.command.groupName;
-    if (!group.empty() && std::find(names.begin(), names.end(), group) == names.end()) names.push_back(group);
+    if (!group.empty() && std::find(names.begin(), names.end(), group) == names.end())
+      names.push_back(group);
   }
   return names;
 }
@@ -129,12 +145,15 @@ bool SetVisibleInGroups(PageData& page, std::span<const std::string> groups, boo
 
 std::int32_t SelectorIndex(const PageData& page) {
   switch (SelectedCount(page)) {
-    case 0: return 0;
+    case 0:
+      return 0;
     case 1: {
-      const auto object = std::find_if(page.objects.begin(), page.objects.end(), [](const ObjectData& o) { return o.selected; });
+      const auto object = std::find_if(page.objects.begin(), page.objects.end(),
+                                       [](const ObjectData& o) { return o.selected; });
       return static_cast<std::int32_t>(object - page.objects.begin()) + 1;
     }
-    default: return -1;
+    default:
+      return -1;
   }
 }
 

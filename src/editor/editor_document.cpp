@@ -6,7 +6,8 @@ namespace plexara {
 namespace {
 
 constexpr std::array<std::string_view, 7> kPageKindNames = {
-    "Splash Screen", "Screen Background", "Main Page", "Sub Page", "Exit Form", "Security Form", "Agreement Form",
+    "Splash Screen", "Screen Background", "Main Page",      "Sub Page",
+    "Exit Form",     "Security Form",     "Agreement Form",
 };
 
 }  // namespace
@@ -14,7 +15,8 @@ constexpr std::array<std::string_view, 7> kPageKindNames = {
 void MarkModified(EditorDocument& document, bool value) {
   document.modified = value;
   if (!value) return;
-  if (document.currentPage >= 0 && static_cast<std::size_t>(document.currentPage) < document.pages.size()) {
+  if (document.currentPage >= 0 &&
+      static_cast<std::size_t>(document.currentPage) < document.pages.size()) {
     document.pages[static_cast<std::size_t>(document.currentPage)].pageModified = true;
   }
 }
@@ -25,8 +27,10 @@ void MovePageToDeleted(EditorDocument& document, std::size_t index) {
   document.pages.erase(document.pages.begin() + static_cast<std::ptrdiff_t>(index));
   // The current index keeps naming the page whose state the working page window holds.
   const auto removed = static_cast<std::int32_t>(index);
-  if (document.currentPage == removed) document.currentPage = -1;
-  else if (document.currentPage > removed) --document.currentPage;
+  if (document.currentPage == removed)
+    document.currentPage = -1;
+  else if (document.currentPage > removed)
+    --document.currentPage;
 }
 
 std::string_view PageKindName(int kind) {
@@ -34,10 +38,13 @@ std::string_view PageKindName(int kind) {
   return kPageKindNames[static_cast<std::size_t>(kind)];
 }
 
-std::string PagePropertiesText(int pageKind) { return std::string(PageKindName(pageKind)) + " Properties"; }
+std::string PagePropertiesText(int pageKind) {
+  return std::string(PageKindName(pageKind)) + " Properties";
+}
 
 std::string ObjectPropertiesText(int selectorIndex, int objectCount) {
-  return "Object Properties  [" + std::to_string(selectorIndex) + " / " + std::to_string(objectCount) + "]";
+  return "Object Properties  [" + std::to_string(selectorIndex) + " / " +
+         std::to_string(objectCount) + "]";
 }
 
 }  // namespace plexara

@@ -28,7 +28,8 @@ struct EditorDocument {
   TSettings settings;
   std::vector<TAutoFormInfo> pages;  // tab order
   std::vector<DeletedPage> deletedPages;
-  std::int32_t currentPage = -1;  // the page in the working page window; -1 none since the tabs were rebuilt
+  std::int32_t currentPage =
+      -1;  // the page in the working page window; -1 none since the tabs were rebuilt
   bool modified = false;
   bool starting = true;
   std::int32_t pasteOffset = 0;

@@ -13,11 +13,17 @@ std::string SavingName(const std::string& path) { return path + ".saving"; }
 
 }  // namespace
 
-bool Win32EditorFiles::FolderExists(const std::string& path) { return win32::Win32FileSystem().FolderExists(path); }
+bool Win32EditorFiles::FolderExists(const std::string& path) {
+  return win32::Win32FileSystem().FolderExists(path);
+}
 
-bool Win32EditorFiles::FileExists(const std::string& path) { return win32::Win32FileSystem().FileExists(path); }
+bool Win32EditorFiles::FileExists(const std::string& path) {
+  return win32::Win32FileSystem().FileExists(path);
+}
 
-bool Win32EditorFiles::MakeFolder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+bool Win32EditorFiles::MakeFolder(const std::string& path) {
+  return CreateDirectoryA(path.c_str(), nullptr) != 0;
+}
 
 bool Win32EditorFiles::RemoveFile(const std::string& path) {
   if (DeleteFileA(path.c_str()) != 0) return true;
@@ -35,7 +41,8 @@ bool Win32EditorFiles::ReplaceWithCopy(const std::string& source, const std::str
   return false;
 }
 
-bool Win32EditorFiles::ReplaceContents(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+bool Win32EditorFiles::ReplaceContents(const std::string& path,
+                                       const std::vector<std::uint8_t>& bytes) {
   return ReplaceFileContents(path, bytes).ok();
 }
 
@@ -47,8 +54,8 @@ std::string Win32EditorFiles::ExecutableVersion(const std::string& path) {
   if (GetFileVersionInfoA(path.c_str(), 0, size, block.data()) == 0) return {};
   char* value = nullptr;
   UINT length = 0;
-  if (VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\FileVersion", reinterpret_cast<void**>(&value),
-                     &length) == 0 ||
+  if (VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\FileVersion",
+                     reinterpret_cast<void**>(&value), &length) == 0 ||
       value == nullptr || length == 0) {
     return {};
   }

@@ -54,8 +54,12 @@ void WriteDefaultPath(IniStore& ini, std::string_view folder) {
   ini.Set(kEditorIniSection, kEditorIniDefaultPathKey, folder);
 }
 
-std::string ReadSeenVersion(IniStore& ini) { return ini.Get(kSystemSection, kVersionKey).value_or(std::string()); }
+std::string ReadSeenVersion(IniStore& ini) {
+  return ini.Get(kSystemSection, kVersionKey).value_or(std::string());
+}
 
-void WriteSeenVersion(IniStore& ini, std::string_view version) { ini.Set(kSystemSection, kVersionKey, version); }
+void WriteSeenVersion(IniStore& ini, std::string_view version) {
+  ini.Set(kSystemSection, kVersionKey, version);
+}
 
 }  // namespace plexara

@@ -15,8 +15,8 @@ std::optional<std::string> Win32IniStore::Get(std::string_view section, std::str
 }
 
 bool Win32IniStore::Set(std::string_view section, std::string_view key, std::string_view value) {
-  return WritePrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(), std::string(value).c_str(),
-                                    iniPath_.c_str()) != 0;
+  return WritePrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(),
+                                    std::string(value).c_str(), iniPath_.c_str()) != 0;
 }
 
 }  // namespace plexara

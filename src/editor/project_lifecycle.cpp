@@ -16,8 +16,8 @@ std::string WithoutTrailingBackslash(std::string_view folder) {
   return std::string(folder);
 }
 
-OpenResult OpenProjectFolder(EditorDocument& document, std::string_view folder, std::string_view editorFolder,
-                             EditorFiles& files) {
+OpenResult OpenProjectFolder(EditorDocument& document, std::string_view folder,
+                             std::string_view editorFolder, EditorFiles& files) {
   const std::string projectFolder = WithoutTrailingBackslash(folder);
   const std::string projectFile = ProjectFilePath(projectFolder);
   if (!files.FileExists(projectFile)) return OpenResult::NoProjectFile;
@@ -38,7 +38,8 @@ OpenResult OpenProjectFolder(EditorDocument& document, std::string_view folder, 
   return OpenResult::Opened;
 }
 
-void DiscardTempCopies(const EditorDocument& document, std::string_view editorFolder, EditorFiles& files) {
+void DiscardTempCopies(const EditorDocument& document, std::string_view editorFolder,
+                       EditorFiles& files) {
   for (const TAutoFormInfo& page : document.pages) {
     if (page.pageModified) files.RemoveFile(TempCopyPath(editorFolder, page.name));
   }
@@ -46,12 +47,14 @@ void DiscardTempCopies(const EditorDocument& document, std::string_view editorFo
 
 std::optional<PageSwitchPlan> PlanPageSwitch(const EditorDocument& document, std::int32_t newIndex,
                                              std::string_view editorFolder) {
-  if (newIndex < 0 || static_cast<std::size_t>(newIndex) >= document.pages.size()) return std::nullopt;
+  if (newIndex < 0 || static_cast<std::size_t>(newIndex) >= document.pages.size())
+    return std::nullopt;
   PageSwitchPlan plan;
   const std::int32_t current = document.currentPage;
   if (current >= 0 && static_cast<std::size_t>(current) < document.pages.size() &&
       document.pages[static_cast<std::size_t>(current)].pageModified) {
-    plan.saveWorkingPageTo = TempCopyPath(editorFolder, document.pages[static_cast<std::size_t>(current)].name);
+    plan.saveWorkingPageTo =
+        TempCopyPath(editorFolder, document.pages[static_cast<std::size_t>(current)].name);
   }
   const TAutoFormInfo& next = document.pages[static_cast<std::size_t>(newIndex)];
   if (next.pageModified) {

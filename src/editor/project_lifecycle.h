@@ -30,17 +30,18 @@ enum class OpenResult : std::uint8_t {
 // pages forgotten, the page list and settings taken from the file, the folder set and the
 // modified flag cleared. On any other result the document is exactly as before, so a later save
 // still writes the previous project whole into its own folder.
-OpenResult OpenProjectFolder(EditorDocument& document, std::string_view folder, std::string_view editorFolder,
-                             EditorFiles& files);
+OpenResult OpenProjectFolder(EditorDocument& document, std::string_view folder,
+                             std::string_view editorFolder, EditorFiles& files);
 
 // Close: deletes the temp copy of every modified page (the temp folder itself stays).
-void DiscardTempCopies(const EditorDocument& document, std::string_view editorFolder, EditorFiles& files);
+void DiscardTempCopies(const EditorDocument& document, std::string_view editorFolder,
+                       EditorFiles& files);
 
 // What a tab change does with the page files.
 struct PageSwitchPlan {
   std::string saveWorkingPageTo;  // the outgoing page's temp copy; empty: nothing to save
   std::string loadFrom;           // the temp copy of a modified page, else the project's page file
-  bool centre = false;            // a page read from the project folder is centred in the design area
+  bool centre = false;  // a page read from the project folder is centred in the design area
 };
 // nullopt when there are no pages or the index is outside the page list.
 std::optional<PageSwitchPlan> PlanPageSwitch(const EditorDocument& document, std::int32_t newIndex,

@@ -28,7 +28,8 @@ bool NamesCurrentPage(const EditorDocument& document, std::string_view name) {
 }
 
 // Deletions that could not run yet wait for the next save into the same folder.
-void KeepForNextSave(EditorDocument& document, std::string_view folder, const std::vector<std::string>& names) {
+void KeepForNextSave(EditorDocument& document, std::string_view folder,
+                     const std::vector<std::string>& names) {
   for (auto name = names.rbegin(); name != names.rend(); ++name) {
     TAutoFormInfo entry;
     entry.name = *name;
@@ -40,7 +41,8 @@ void KeepForNextSave(EditorDocument& document, std::string_view folder, const st
 bool CopyPlayerIfOutdated(const std::string& folder, const SaveEnvironment& environment) {
   const std::string player = JoinPath(folder, kPlayerFileName);
   // A missing player has an empty version; it is copied even when the editor has none either.
-  if (environment.files.FileExists(player) && environment.files.ExecutableVersion(player) == environment.editorVersion) {
+  if (environment.files.FileExists(player) &&
+      environment.files.ExecutableVersion(player) == environment.editorVersion) {
     return true;
   }
   return environment.files.ReplaceWithCopy(environment.editorExecutable, player);
@@ -49,8 +51,8 @@ bool CopyPlayerIfOutdated(const std::string& folder, const SaveEnvironment& envi
 // Writes every modified page into the folder, in page list order, and collects the old names of
 // renamed pages. Stops at the first page that cannot be written; that page and the later ones stay
 // modified with their temp copies.
-bool WriteModifiedPages(EditorDocument& document, const std::string& folder, const SaveEnvironment& environment,
-                        std::vector<std::string>& oldFiles) {
+bool WriteModifiedPages(EditorDocument& document, const std::string& folder,
+                        const SaveEnvironment& environment, std::vector<std::string>& oldFiles) {
   for (std::size_t i = 0; i < document.pages.size(); ++i) {
     TAutoFormInfo& page = document.pages[i];
     if (!page.pageModified) continue;
@@ -72,7 +74,8 @@ bool WriteModifiedPages(EditorDocument& document, const std::string& folder, con
 
 }  // namespace
 
-bool SaveProject(EditorDocument& document, std::string_view folderText, const SaveEnvironment& environment) {
+bool SaveProject(EditorDocument& document, std::string_view folderText,
+                 const SaveEnvironment& environment) {
   const std::string folder(folderText);
   EditorFiles& files = environment.files;
   if (!files.FolderExists(folder)) {
@@ -91,13 +94,15 @@ bool SaveProject(EditorDocument& document, std::string_view folderText, const Sa
   // Page files to delete, the deleted pages from last to first. Entries deleted from another
   // project's folder are dropped: they must never delete files here.
   std::vector<std::string> oldFiles;
-  for (auto deleted = document.deletedPages.rbegin(); deleted != document.deletedPages.rend(); ++deleted) {
+  for (auto deleted = document.deletedPages.rbegin(); deleted != document.deletedPages.rend();
+       ++deleted) {
     if (SameFolder(deleted->folder, folder)) oldFiles.push_back(deleted->page.name);
   }
   document.deletedPages.clear();
 
   if (!WriteModifiedPages(document, folder, environment, oldFiles) ||
-      !files.SaveProjectFile(ProjectFilePath(folder), ProjectData{document.settings, document.pages})) {
+      !files.SaveProjectFile(ProjectFilePath(folder),
+                             ProjectData{document.settings, document.pages})) {
     KeepForNextSave(document, folder, oldFiles);
     return false;
   }
@@ -107,7 +112,8 @@ bool SaveProject(EditorDocument& document, std::string_view folderText, const Sa
   }
 
   const std::string icon = JoinPath(folder, kDiscIconName.substr(1));
-  if (!files.FileExists(icon) && !files.ReplaceWithCopy(JoinPath(environment.editorFolder, kDefaultIconFileName), icon)) {
+  if (!files.FileExists(icon) &&
+      !files.ReplaceWithCopy(JoinPath(environment.editorFolder, kDefaultIconFileName), icon)) {
     ReportStreamError(kCodeCopyDiscIcon);
     return false;
   }

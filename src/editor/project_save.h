@@ -18,11 +18,13 @@ namespace plexara {
 inline constexpr int kCodeCopyPlayer = 1084;
 inline constexpr int kCodeCopyDiscIcon = 1085;
 
-inline constexpr std::string_view kAutorunInfText = "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n";
+inline constexpr std::string_view kAutorunInfText =
+    "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n";
 
 struct SaveEnvironment {
   std::string editorFolder;
-  std::string editorExecutable;  // copied as autorun.exe when the project's copy has another version
+  std::string
+      editorExecutable;  // copied as autorun.exe when the project's copy has another version
   std::string editorVersion;
   EditorFiles& files;
   IniStore& settings;  // Plexara.ini, for START DefaultPath
@@ -36,6 +38,7 @@ struct SaveEnvironment {
 // a page that cannot be written (its report; the page stays modified, the old project file stays);
 // the project file's own report (the project stays modified); 1085 when the disc icon cannot be
 // copied, after the pages and the project file were written.
-bool SaveProject(EditorDocument& document, std::string_view folder, const SaveEnvironment& environment);
+bool SaveProject(EditorDocument& document, std::string_view folder,
+                 const SaveEnvironment& environment);
 
 }  // namespace plexara

@@ -53,9 +53,11 @@ TEST(ClipboardBlock, ADamagedRecordKeepsTheObjectsBeforeIt) {
   std::vector<std::uint8_t> block = WriteClipboardBlock(page);
   const std::size_t firstEnd = 8 + Envelope(page.objects[0]).size();
   for (const std::size_t cut : {firstEnd + 1, firstEnd + 7, block.size() - 1}) {
-    std::vector<std::uint8_t> truncated(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(cut));
+    std::vector<std::uint8_t> truncated(block.begin(),
+                                        block.begin() + static_cast<std::ptrdiff_t>(cut));
     const auto length = static_cast<std::int32_t>(cut - 4);
-    for (int i = 0; i < 4; ++i) truncated[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(length >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+      truncated[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(length >> (8 * i));
     const std::vector<ObjectData> read = ReadClipboardBlock(truncated);
     ASSERT_EQ(read.size(), 1u) << "cut at " << cut;
     EXPECT_EQ(read[0].command.name, "Image1");
@@ -97,7 +99,8 @@ TEST(Paste, LandsOneGridStepAwayThenEightMoreEachTimeUnderTheWindowedObjects) {
   EXPECT_EQ(BoundsOf(page.objects[6].record).top, 20 + 16);
   EXPECT_EQ(page.objects[6].command.name, "Shape1") << "pasted objects keep their names";
   EXPECT_EQ(page.objects[7].command.name, "TextBox1") << "still above every drawn object";
-  for (std::size_t i = 0; i < page.objects.size(); ++i) EXPECT_EQ(page.objects[i].selected, i == 5 || i == 6) << i;
+  for (std::size_t i = 0; i < page.objects.size(); ++i)
+    EXPECT_EQ(page.objects[i].selected, i == 5 || i == 6) << i;
   EXPECT_EQ(pasteOffset, 24);
 }
 

@@ -29,9 +29,10 @@ TEST(AlignSelected, MovesEveryOtherSelectedObjectToTheFirstSelected) {
     ObjectBounds moved;
   };
   // Reference 10,20 100x50; the other object 30x10 at 300,400.
-  for (const Case& c : {Case{AlignMode::Left, {10, 400, 30, 10}}, Case{AlignMode::Center, {45, 400, 30, 10}},
-                        Case{AlignMode::Right, {80, 400, 30, 10}}, Case{AlignMode::Top, {300, 20, 30, 10}},
-                        Case{AlignMode::Middle, {300, 40, 30, 10}}, Case{AlignMode::Bottom, {300, 60, 30, 10}}}) {
+  for (const Case& c :
+       {Case{AlignMode::Left, {10, 400, 30, 10}}, Case{AlignMode::Center, {45, 400, 30, 10}},
+        Case{AlignMode::Right, {80, 400, 30, 10}}, Case{AlignMode::Top, {300, 20, 30, 10}},
+        Case{AlignMode::Middle, {300, 40, 30, 10}}, Case{AlignMode::Bottom, {300, 60, 30, 10}}}) {
     PageData page;
     page.objects.push_back(Placed(page, ObjectKind::Shape, {500, 500, 5, 5}, false));
     page.objects.push_back(Placed(page, ObjectKind::Shape, {10, 20, 100, 50}));
@@ -80,12 +81,13 @@ TEST(OrderCommands, ADrawnObjectNeverGoesAboveAWindowedOneAndAWindowedOneNeverBe
 
 TEST(PartitionObjects, KeepsTheOrderWithinDrawnAndWindowedKinds) {
   PageData page;
-  for (const ObjectKind kind : {ObjectKind::ListBox, ObjectKind::Image, ObjectKind::Flash, ObjectKind::Shape,
-                                ObjectKind::SimpleText}) {
+  for (const ObjectKind kind : {ObjectKind::ListBox, ObjectKind::Image, ObjectKind::Flash,
+                                ObjectKind::Shape, ObjectKind::SimpleText}) {
     page.objects.push_back(Placed(page, kind, {}));
   }
   PartitionObjects(page.objects);
-  EXPECT_EQ(Names(page), (std::vector<std::string>{"Image1", "Shape1", "SimpleText1", "ListBox1", "Flash1"}));
+  EXPECT_EQ(Names(page),
+            (std::vector<std::string>{"Image1", "Shape1", "SimpleText1", "ListBox1", "Flash1"}));
 }
 
 TEST(DeleteAndClear, RemoveTheSelectionOrEverythingAndSayWhenNothingChanged) {

@@ -49,7 +49,8 @@ TEST(Win32EditorFiles, ACopyReplacesTheTargetWholeOrLeavesItAsItWas) {
   EXPECT_EQ(Text(folder.At("autorun.ico")), "new");
   std::vector<std::string> names = Children(folder.path);
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"autorun.ico", "new.ico"})) << "no temporary file left";
+  EXPECT_EQ(names, (std::vector<std::string>{"autorun.ico", "new.ico"}))
+      << "no temporary file left";
 
   EXPECT_TRUE(files.RemoveFile(folder.At("new.ico")));
   EXPECT_TRUE(files.RemoveFile(folder.At("new.ico"))) << "already gone counts as removed";
@@ -62,7 +63,8 @@ TEST(Win32IniStore, KeepsTheSettingsInTheProfileFile) {
   Folder folder;
   Win32IniStore ini(folder.At("Plexara.ini"));
   EXPECT_EQ(ReadEditorSettings(ini), EditorSettings{}) << "no file yet";
-  const EditorSettings written{.displayGrid = false, .snapToGrid = false, .gridX = 16, .gridY = 4, .backColor = -2147483633};
+  const EditorSettings written{
+      .displayGrid = false, .snapToGrid = false, .gridX = 16, .gridY = 4, .backColor = -2147483633};
   WriteEditorSettings(ini, written);
   WriteDefaultPath(ini, "D:\\Discs\\Demo");
 

@@ -38,7 +38,8 @@ TEST(EditorSettings, ReadsEachKeyAndKeepsTheDefaultForValuesThatMakeNoSense) {
 
 TEST(EditorSettings, WritesAllFiveKeysAndReadsThemBack) {
   MemoryIni ini;
-  const EditorSettings written{.displayGrid = false, .snapToGrid = true, .gridX = 2, .gridY = 99, .backColor = 255};
+  const EditorSettings written{
+      .displayGrid = false, .snapToGrid = true, .gridX = 2, .gridY = 99, .backColor = 255};
   WriteEditorSettings(ini, written);
   EXPECT_EQ(ini.values.size(), 5u);
   EXPECT_EQ((ini.values[{"SETTINGS", "DISPLAYGRID"}]), "0");

@@ -20,7 +20,8 @@ const std::string kEditor = "C:\\Editor";
 const std::string kOld = "C:\\Old";
 const std::string kOther = "C:\\Other";
 
-void PutProject(FakeEditorFiles& files, const std::string& folder, std::initializer_list<std::string> names) {
+void PutProject(FakeEditorFiles& files, const std::string& folder,
+                std::initializer_list<std::string> names) {
   files.PutFolder(folder);
   files.PutFolder(JoinPath(folder, "AutoRunSource"));
   files.PutFile(JoinPath(folder, "autorun.ico"), {1});
@@ -37,8 +38,10 @@ void PutProject(FakeEditorFiles& files, const std::string& folder, std::initiali
 bool Save(EditorDocument& document, FakeEditorFiles& files) {
   MemoryIni ini;
   files.PutFile(JoinPath(kEditor, "Plexara.exe"), {1}, "1");
-  const SaveEnvironment environment{kEditor, JoinPath(kEditor, "Plexara.exe"), "1", files, ini,
-                                    [&](const std::string& path) { return files.SavePageFile(path, PageData{}); }};
+  const SaveEnvironment environment{
+      kEditor, JoinPath(kEditor, "Plexara.exe"),
+      "1",     files,
+      ini,     [&](const std::string& path) { return files.SavePageFile(path, PageData{}); }};
   return SaveProject(document, document.projectFolder, environment);
 }
 
@@ -61,7 +64,8 @@ TEST(OpenProjectFolder, ReplacesTheDocumentAndDropsTheOldTempCopies) {
   EXPECT_EQ(document.currentPage, -1);
   EXPECT_FALSE(document.modified);
   EXPECT_FALSE(files.FileExists(TempCopyPath(kEditor, "Stale")));
-  EXPECT_TRUE(files.FileExists(TempCopyPath(kEditor, "Kept"))) << "only modified pages own a temp copy";
+  EXPECT_TRUE(files.FileExists(TempCopyPath(kEditor, "Kept")))
+      << "only modified pages own a temp copy";
 }
 
 // Open used to empty the page list before it knew the new project file would load; a save after
@@ -112,7 +116,8 @@ TEST(OpenProjectFolder, PagesDeletedInOneProjectNeverDeleteFilesOfAnother) {
     MarkModified(document, true);
 
     ASSERT_TRUE(Save(document, files));
-    EXPECT_TRUE(files.FileExists(PageFilePath(kOther, "About"))) << (opened ? "opened" : "new project");
+    EXPECT_TRUE(files.FileExists(PageFilePath(kOther, "About")))
+        << (opened ? "opened" : "new project");
     EXPECT_TRUE(files.FileExists(PageFilePath(kOld, "About")));
   }
 }
@@ -120,7 +125,9 @@ TEST(OpenProjectFolder, PagesDeletedInOneProjectNeverDeleteFilesOfAnother) {
 TEST(PlanPageSwitch, LoadsModifiedPagesFromTheirTempCopyAndCentresTheOthers) {
   EditorDocument document;
   document.projectFolder = kOld;
-  document.pages = {{.name = "Main", .pageModified = true}, {.name = "About"}, {.name = "Help", .pageModified = true}};
+  document.pages = {{.name = "Main", .pageModified = true},
+                    {.name = "About"},
+                    {.name = "Help", .pageModified = true}};
   document.currentPage = 0;
 
   const auto toAbout = PlanPageSwitch(document, 1, kEditor);
@@ -152,7 +159,8 @@ TEST(EditorDocument, AChangeFlagsThePageAtTheTabAndASaveClearsOnlyTheProjectFlag
   document.pages = {{.name = "Main"}, {.name = "About"}};
   MarkModified(document, true);
   EXPECT_TRUE(document.modified);
-  EXPECT_FALSE(document.pages[0].pageModified || document.pages[1].pageModified) << "no page at the tab yet";
+  EXPECT_FALSE(document.pages[0].pageModified || document.pages[1].pageModified)
+      << "no page at the tab yet";
 
   document.currentPage = 1;
   MarkModified(document, true);

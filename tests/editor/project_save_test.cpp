@@ -84,9 +84,12 @@ struct Bench {
   }
 
   bool Save(const std::string& folder = kDisc) {
-    const SaveEnvironment environment{
-        kEditor, kEditorExe, kEditorVersion, files, ini,
-        [this](const std::string& path) { return files.SavePageFile(path, working); }};
+    const SaveEnvironment environment{kEditor,
+                                      kEditorExe,
+                                      kEditorVersion,
+                                      files,
+                                      ini,
+                                      [this](const std::string& path) { return files.SavePageFile(path, working); }};
     return SaveProject(document, folder, environment);
   }
 
@@ -165,11 +168,12 @@ TEST(SaveProject, WritesOnlyModifiedPagesAndASecondSaveNoPage) {
 
   bench.files.log.clear();
   ASSERT_TRUE(bench.Save());
-  EXPECT_EQ(bench.files.log,
-            (std::vector<std::string>{"write " + InDisc("autorun.inf"), "write " + ProjectFilePath(kDisc)}));
+  EXPECT_EQ(bench.files.log, (std::vector<std::string>{"write " + InDisc("autorun.inf"),
+                                                       "write " + ProjectFilePath(kDisc)}));
   const testing_support::FakeFile* inf = bench.files.Find(InDisc("autorun.inf"));
   ASSERT_NE(inf, nullptr);
-  EXPECT_EQ(std::string(inf->bytes.begin(), inf->bytes.end()), "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n");
+  EXPECT_EQ(std::string(inf->bytes.begin(), inf->bytes.end()),
+            "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n");
 }
 
 TEST(SaveProject, CopiesThePlayerOnlyWhenItsVersionDiffers) {
@@ -179,17 +183,20 @@ TEST(SaveProject, CopiesThePlayerOnlyWhenItsVersionDiffers) {
     std::string editorVersion;
     bool copied;
   };
-  for (const Case& c : {Case{true, "2.0", "2.0", false}, Case{true, "1.9", "2.0", true}, Case{false, "", "2.0", true},
-                        Case{true, "", "2.0", true},
+  for (const Case& c : {Case{true, "2.0", "2.0", false}, Case{true, "1.9", "2.0", true},
+                        Case{false, "", "2.0", true}, Case{true, "", "2.0", true},
                         // Both without a version: a missing player is still copied.
                         Case{false, "", "", true}, Case{true, "", "", false}}) {
     Bench bench;
     bench.files.PutFile(kEditorExe, {1, 2, 3}, c.editorVersion);
     if (c.present) bench.files.PutFile(InDisc("autorun.exe"), {7}, c.playerVersion);
-    const SaveEnvironment environment{kEditor, kEditorExe, c.editorVersion, bench.files, bench.ini, nullptr};
+    const SaveEnvironment environment{kEditor,     kEditorExe, c.editorVersion,
+                                      bench.files, bench.ini,  nullptr};
     ASSERT_TRUE(SaveProject(bench.document, kDisc, environment));
-    EXPECT_EQ(bench.Wrote(InDisc("autorun.exe")), c.copied) << c.present << " '" << c.playerVersion << "'";
-    EXPECT_EQ(bench.files.ExecutableVersion(InDisc("autorun.exe")), c.copied ? c.editorVersion : c.playerVersion);
+    EXPECT_EQ(bench.Wrote(InDisc("autorun.exe")), c.copied)
+        << c.present << " '" << c.playerVersion << "'";
+    EXPECT_EQ(bench.files.ExecutableVersion(InDisc("autorun.exe")),
+              c.copied ? c.editorVersion : c.playerVersion);
   }
 }
 
@@ -250,7 +257,8 @@ TEST(SaveProject, AFailedProjectFileKeepsTheProjectModifiedAndItsOldFiles) {
 
   bench.files.failingPaths.clear();
   ASSERT_TRUE(bench.Save());
-  EXPECT_FALSE(bench.files.FileExists(PageFilePath(kDisc, "About"))) << "the rename's deletion waited";
+  EXPECT_FALSE(bench.files.FileExists(PageFilePath(kDisc, "About")))
+      << "the rename's deletion waited";
   EXPECT_EQ(bench.PagesOnDisc(), (std::vector<std::string>{"Main", "Credits"}));
 }
 

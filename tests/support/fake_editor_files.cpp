@@ -15,7 +15,9 @@ bool FakeEditorFiles::Attempt(const char* what, const std::string& path) {
   return true;
 }
 
-bool FakeEditorFiles::FolderExists(const std::string& path) { return folders_.count(UpperAscii(path)) != 0; }
+bool FakeEditorFiles::FolderExists(const std::string& path) {
+  return folders_.count(UpperAscii(path)) != 0;
+}
 
 bool FakeEditorFiles::FileExists(const std::string& path) { return Find(path) != nullptr; }
 
@@ -39,7 +41,8 @@ bool FakeEditorFiles::ReplaceWithCopy(const std::string& source, const std::stri
   return true;
 }
 
-bool FakeEditorFiles::ReplaceContents(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+bool FakeEditorFiles::ReplaceContents(const std::string& path,
+                                      const std::vector<std::uint8_t>& bytes) {
   if (!Attempt("write", path)) return false;
   files_[UpperAscii(path)] = FakeFile{bytes, {}};
   return true;
@@ -69,7 +72,8 @@ bool FakeEditorFiles::LoadProjectFile(const std::string& path, ProjectData& proj
   return true;
 }
 
-void FakeEditorFiles::PutFile(const std::string& path, std::vector<std::uint8_t> bytes, std::string version) {
+void FakeEditorFiles::PutFile(const std::string& path, std::vector<std::uint8_t> bytes,
+                              std::string version) {
   files_[UpperAscii(path)] = FakeFile{std::move(bytes), std::move(version)};
 }
 
