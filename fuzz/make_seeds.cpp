@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/clipboard_block.h"
 #include "silent_reporter.h"
 #include "slideshow/slide_show_config.h"
 #include "storage/action_record.h"
@@ -123,5 +124,7 @@ int main(int argc, char** argv) {
     page.objects.push_back(std::move(object));
   }
   Seed("fuzz_page_file", 0, Encode([&](OutStream& o) { WritePage(o, page); }));
+  for (ObjectData& object : page.objects) object.selected = true;
+  Seed("fuzz_clipboard_block", 0, WriteClipboardBlock(page));
   return 0;
 }
