@@ -69,9 +69,9 @@ TEST_F(WhatsNewDialog, WithoutTipsOrAClickNothingIsShownOrReported) {
 
 TEST(WhatsNewDialogScreenshot, ShowsTheShippedTips) {
   ModalDriver driver("What's New?", {
+      [&](HWND dialog) { PaintNow(dialog); },
       [&](HWND dialog) {
         EXPECT_GT(GetWindowTextLengthA(GetDlgItem(dialog, kText)), 200);
-        PaintNow(dialog);
         SaveWindowScreenshot(dialog, "whats_new_dialog");
         PostKey(GetDlgItem(dialog, IDOK), VK_RETURN);
       },
@@ -83,9 +83,9 @@ TEST(WhatsNewDialogScreenshot, ShowsTheShippedTips) {
 TEST(AboutBox, ShowsTheVersionOfTheResourceAndClosesOnEnter) {
   std::string version;
   ModalDriver driver("About Plexara", {
+      [&](HWND dialog) { PaintNow(dialog); },
       [&](HWND dialog) {
         version = ControlText(GetDlgItem(dialog, kVersion));
-        PaintNow(dialog);
         SaveWindowScreenshot(dialog, "about_box");
         PostKey(GetDlgItem(dialog, IDOK), VK_RETURN);
       },

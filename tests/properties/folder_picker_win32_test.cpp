@@ -72,9 +72,9 @@ TEST_F(FolderPicker, DiscTreeLeavesOutTheSourceFolderAndGivesRelativeFolders) {
   Seen seen;
   Seen afterHome;
   ModalDriver driver("Select Folder", {
+      [&](HWND dialog) { PaintNow(dialog); },
       [&](HWND dialog) {
         Look(dialog, seen);
-        PaintNow(dialog);
         SaveWindowScreenshot(dialog, "folder_picker_disc");
         PostKey(GetDlgItem(dialog, kTree), VK_HOME);  // up to the disc folder itself
       },
@@ -109,11 +109,11 @@ TEST_F(FolderPicker, DiscFolderPickerStartsAtTheProjectAndReturnsAbsoluteFolders
   std::string folder = disc_ + "\\Pics";
   Seen seen;
   ModalDriver driver("Select Folder", {
+      [&](HWND dialog) { PaintNow(dialog); },
       [&](HWND dialog) {
         Look(dialog, seen);
-        PaintNow(dialog);
         SaveWindowScreenshot(dialog, "folder_picker_desktop");
-        PostKey(GetDlgItem(dialog, kTree), VK_DOWN);  // the next folder: Pics\Sub
+        PostKey(GetDlgItem(dialog, kTree), VK_DOWN);  // the next sibling: Sounds
       },
       [&](HWND dialog) { PostKey(GetDlgItem(dialog, kTree), VK_RETURN); },
   });
@@ -124,7 +124,7 @@ TEST_F(FolderPicker, DiscFolderPickerStartsAtTheProjectAndReturnsAbsoluteFolders
   EXPECT_EQ(seen.firstLevel.front(), "My Computer");
   EXPECT_EQ(seen.selected, "Pics");
   EXPECT_TRUE(seen.okEnabled);
-  EXPECT_EQ(folder, disc_ + "\\Pics\\Sub");
+  EXPECT_EQ(folder, disc_ + "\\Sounds");
 }
 
 TEST_F(FolderPicker, ABareDriveIsFoundAndMyComputerCannotBeChosen) {

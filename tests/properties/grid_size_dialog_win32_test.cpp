@@ -22,10 +22,10 @@ TEST(GridSizeDialog, TypedAndSpunValuesComeBackOnEnter) {
   int x = 8, y = 8;
   std::string shownX, shownY;
   ModalDriver driver("Grid Size", {
+      [&](HWND dialog) { PaintNow(dialog); },
       [&](HWND dialog) {
         shownX = Text(GetDlgItem(dialog, kEditX));
         shownY = Text(GetDlgItem(dialog, kEditY));
-        PaintNow(dialog);
         SaveWindowScreenshot(dialog, "grid_size_dialog");
         HWND editX = GetDlgItem(dialog, kEditX);
         SendMessageA(editX, EM_SETSEL, 0, -1);

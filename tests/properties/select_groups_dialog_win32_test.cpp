@@ -35,8 +35,8 @@ TEST(SelectGroupsDialog, ReturnsTheTickedNamesInListOrder) {
         ListView_SetItemState(list, 1, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
         PostKey(list, VK_SPACE);
       },
+      [&](HWND dialog) { PaintNow(dialog); },
       [&](HWND dialog) {
-        PaintNow(dialog);
         SaveWindowScreenshot(dialog, "select_groups_dialog");
         PostKey(GetDlgItem(dialog, kList), VK_RETURN);
       },

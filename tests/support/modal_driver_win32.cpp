@@ -4,8 +4,8 @@ namespace plexara::testing_support {
 namespace {
 
 ModalDriver* activeDriver = nullptr;
-constexpr UINT kTickMs = 30;
-constexpr int kGiveUpTicks = 150;  // about five seconds after the last step
+constexpr UINT kTickMs = 50;
+constexpr int kGiveUpTicks = 100;  // about five seconds after the last step
 
 struct Search {
   const std::string* caption;
