@@ -52,7 +52,7 @@ def convert(lines):
             body.append("\\pard\\sa120\\b\\fs32\\cf1 " + inline(line[2:]) + "\\cf0\\b0\\par")
         elif line.startswith("- "):
             flush()
-            body.append("\\pard\\fi-240\\li360\\sa60\\fs20 \\bullet\\tab " + inline(line[2:]) + "\\par")
+            body.append("\\pard\\fi-240\\li360\\tx360\\sa60\\fs20 \\bullet\\tab " + inline(line[2:]) + "\\par")
         else:
             paragraph.append(line.strip())
     flush()
