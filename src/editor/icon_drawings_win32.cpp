@@ -263,12 +263,12 @@ void ShellListView(P& p) {
 
 void HiddenObject(P& p) {
   for (int i = 0; i < 4; ++i) {
-    p.Line(1 + i * 4, 2.5f, 3 + i * 4, 2.5f, kGrey);
-    p.Line(1 + i * 4, 13.5f, 3 + i * 4, 13.5f, kGrey);
+    p.Line(1 + i * 4, 2.5f, 3 + i * 4, 2.5f, kEdge);
+    p.Line(1 + i * 4, 13.5f, 3 + i * 4, 13.5f, kEdge);
   }
   for (int i = 0; i < 3; ++i) {
-    p.Line(1.5f, 4 + i * 3.5f, 1.5f, 5.5f + i * 3.5f, kGrey);
-    p.Line(14.5f, 4 + i * 3.5f, 14.5f, 5.5f + i * 3.5f, kGrey);
+    p.Line(1.5f, 4 + i * 3.5f, 1.5f, 5.5f + i * 3.5f, kEdge);
+    p.Line(14.5f, 4 + i * 3.5f, 14.5f, 5.5f + i * 3.5f, kEdge);
   }
   p.Ellipse(3, 5, 13, 11, kWhite, kEdge);
   p.Ellipse(6, 6, 10, 10, kInk);

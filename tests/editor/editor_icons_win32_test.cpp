@@ -12,7 +12,6 @@ namespace plexara {
 namespace {
 
 using testing_support::SaveWindowScreenshot;
-using testing_support::WaitUntil;
 
 int ImageCount(HIMAGELIST list) { return list == nullptr ? -1 : ImageList_GetImageCount(list); }
 
@@ -96,8 +95,8 @@ TEST(EditorIcons, SheetScreenshot) {
   args.height = 180;
   ASSERT_TRUE(sheet.Create(args));
   ShowWindow(sheet.hwnd(), SW_SHOWNOACTIVATE);
-  UpdateWindow(sheet.hwnd());
-  WaitUntil([] { return true; }, std::chrono::milliseconds(0));
+  RedrawWindow(sheet.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  GdiFlush();
   EXPECT_TRUE(SaveWindowScreenshot(sheet.hwnd(), "editor_icons"));
 }
 
