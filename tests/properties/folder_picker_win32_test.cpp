@@ -38,6 +38,7 @@ std::vector<std::string> ChildTexts(HWND tree, HTREEITEM item) {
 struct Seen {
   std::string label, root, selected, selectedParent;
   std::vector<std::string> firstLevel;
+  int lastFirstLevelChildren = -1;  // child items of the last first-level node, never opened
   bool okEnabled = false;
 };
 
@@ -49,6 +50,9 @@ void Look(HWND dialog, Seen& seen) {
   HTREEITEM root = TreeView_GetRoot(tree);
   seen.root = ItemText(tree, root);
   seen.firstLevel = ChildTexts(tree, root);
+  HTREEITEM last = TreeView_GetChild(tree, root);
+  while (last != nullptr && TreeView_GetNextSibling(tree, last) != nullptr) last = TreeView_GetNextSibling(tree, last);
+  if (last != nullptr) seen.lastFirstLevelChildren = static_cast<int>(ChildTexts(tree, last).size());
   HTREEITEM selected = TreeView_GetSelection(tree);
   seen.selected = ItemText(tree, selected);
   seen.selectedParent = ItemText(tree, TreeView_GetParent(tree, selected));
@@ -59,7 +63,7 @@ class FolderPicker : public ::testing::Test {
  protected:
   void SetUp() override {
     disc_ = MakeTempFolder("picker");
-    for (const char* folder : {"\\AutoRunSource", "\\Pics", "\\Pics\\Sub", "\\Sounds"}) {
+    for (const char* folder : {"\\AutoRunSource", "\\Pics", "\\Pics\\Sub", "\\Sounds", "\\Sounds\\Loops"}) {
       CreateDirectoryA((disc_ + folder).c_str(), nullptr);
     }
   }
@@ -88,6 +92,7 @@ TEST_F(FolderPicker, DiscTreeLeavesOutTheSourceFolderAndGivesRelativeFolders) {
   EXPECT_EQ(seen.label, "Select folder:");
   EXPECT_EQ(seen.root, "CD-ROM base - [" + disc_ + "]");
   EXPECT_EQ(seen.firstLevel, (std::vector<std::string>{"Pics", "Sounds"}));
+  EXPECT_EQ(seen.lastFirstLevelChildren, 0) << "Sounds is read only when opened";
   EXPECT_EQ(seen.selected, "Sub");
   EXPECT_EQ(seen.selectedParent, "Pics");
   EXPECT_TRUE(seen.okEnabled);
@@ -98,9 +103,18 @@ TEST_F(FolderPicker, DiscTreeLeavesOutTheSourceFolderAndGivesRelativeFolders) {
 TEST_F(FolderPicker, OkOnTheGivenFolderOrCancelReportsNoChange) {
   for (const WORD key : {WORD{VK_RETURN}, WORD{VK_ESCAPE}}) {
     std::string value = "\\Sounds";
-    ModalDriver driver("Select Folder", {[&](HWND dialog) { PostKey(GetDlgItem(dialog, kTree), key); }});
+    std::vector<std::string> opened;
+    ModalDriver driver("Select Folder", {
+        [&](HWND dialog) { PostKey(GetDlgItem(dialog, kTree), VK_RIGHT); },  // open it
+        [&](HWND dialog) {
+          HWND tree = GetDlgItem(dialog, kTree);
+          opened = ChildTexts(tree, TreeView_GetSelection(tree));
+          PostKey(tree, key);
+        },
+    });
     EXPECT_FALSE(PickFolder(nullptr, disc_, "Copy selected file to CD-ROM base folder", value)) << key;
     EXPECT_TRUE(driver.finished());
+    EXPECT_EQ(opened, (std::vector<std::string>{"Loops"}));
     EXPECT_EQ(value, "\\Sounds");
   }
 }
