@@ -1,0 +1,82 @@
+#include "support/modal_driver_win32.h"
+
+namespace plexara::testing_support {
+namespace {
+
+ModalDriver* activeDriver = nullptr;
+constexpr UINT kTickMs = 50;
+constexpr int kGiveUpTicks = 100;  // about five seconds after the last step
+
+struct Search {
+  const std::string* caption;
+  HWND found;
+};
+
+BOOL CALLBACK MatchCaption(HWND hwnd, LPARAM param) {
+  auto* search = reinterpret_cast<Search*>(param);
+  char title[256] = {};
+  GetWindowTextA(hwnd, title, sizeof(title));
+  if (IsWindowVisible(hwnd) && *search->caption == title) {
+    search->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND FindThreadWindow(const std::string& caption) {
+  Search search{&caption, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), &MatchCaption, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+ModalDriver::ModalDriver(std::string caption, std::vector<Step> steps)
+    : caption_(std::move(caption)), steps_(std::move(steps)) {
+  activeDriver = this;
+  timer_ = SetTimer(nullptr, 0, kTickMs, &ModalDriver::Tick);
+}
+
+ModalDriver::~ModalDriver() {
+  KillTimer(nullptr, timer_);
+  activeDriver = nullptr;
+}
+
+void CALLBACK ModalDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  if (activeDriver != nullptr) activeDriver->OnTick();
+}
+
+void ModalDriver::OnTick() {
+  HWND window = FindThreadWindow(caption_);
+  if (window == nullptr) return;
+  if (next_ < steps_.size()) {
+    steps_[next_++](window);
+  } else if (++idleTicks_ > kGiveUpTicks) {
+    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+  }
+}
+
+void PostKey(HWND window, WORD virtualKey) {
+  const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
+  PostMessageA(window, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
+  PostMessageA(window, WM_KEYUP, virtualKey, 1 | (scan << 16) | 0xC0000000u);
+}
+
+void PostChars(HWND window, const std::string& text) {
+  for (const char c : text) PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+void PostClick(HWND control) {
+  RECT client;
+  GetClientRect(control, &client);
+  const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
+  PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+  PostMessageA(control, WM_LBUTTONUP, 0, centre);
+}
+
+void PaintNow(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+}
+
+}  // namespace plexara::testing_support

@@ -1,0 +1,46 @@
+// Drives a modal window from inside its own message loop: a thread timer finds the window by its
+// caption among this thread's windows and runs one step per tick (read state, post keys and
+// clicks, take a screenshot). A window still open a while after the last step is cancelled, so a
+// failing test ends instead of hanging.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace plexara::testing_support {
+
+class ModalDriver {
+ public:
+  using Step = std::function<void(HWND window)>;
+  ModalDriver(std::string caption, std::vector<Step> steps);
+  ~ModalDriver();
+  ModalDriver(const ModalDriver&) = delete;
+  ModalDriver& operator=(const ModalDriver&) = delete;
+
+  // Every step ran before the window went away.
+  bool finished() const { return next_ == steps_.size(); }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  void OnTick();
+
+  std::string caption_;
+  std::vector<Step> steps_;
+  std::size_t next_ = 0;
+  int idleTicks_ = 0;
+  UINT_PTR timer_ = 0;
+};
+
+// This thread's visible top-level window with that caption, or null.
+HWND FindThreadWindow(const std::string& caption);
+// Input as the window would get it from the keyboard and mouse, through its queue.
+void PostKey(HWND window, WORD virtualKey);
+void PostChars(HWND window, const std::string& text);
+void PostClick(HWND control);
+// Repaints the window and its children now, so a screenshot shows the current state.
+void PaintNow(HWND window);
+
+}  // namespace plexara::testing_support
