@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editor/main_form_win32.h"
+#include "editor/splash_window_win32.h"
 #include "platform/error_reporter_win32.h"
 #include "platform/file_system_win32.h"
 #include "platform/message_loop_win32.h"
@@ -48,9 +49,11 @@ int RunEditor(const std::vector<std::string>& args, win32::Win32FileSystem& file
     return win32::ReadIniString(iniPath, std::string(kEditorIniSection), std::string(kEditorIniDefaultPathKey));
   });
   SetApplicationTitle(kEditorTitle);
-  TMainForm mainForm;
-  if (!mainForm.FormCreate()) return 1;
-  return win32::RunMessageLoop();
+  TSplashForm splash;
+  splash.Show(context.layeredWindows);
+  TMainForm mainForm(context);
+  if (!mainForm.FormCreate(&splash)) return 1;
+  return win32::RunMessageLoop(mainForm.hwnd(), mainForm.accelerators());
 }
 
 int RunPlayer(win32::Win32FileSystem& fileSystem) {

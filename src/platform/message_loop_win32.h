@@ -6,7 +6,8 @@
 
 namespace plexara::win32 {
 
-// Runs until WM_QUIT; returns its exit code.
-int RunMessageLoop();
+// Runs until WM_QUIT; returns its exit code. Keys for `window` or any window inside it go through
+// `accelerators` first when a table is given.
+int RunMessageLoop(HWND window = nullptr, HACCEL accelerators = nullptr);
 
 }  // namespace plexara::win32

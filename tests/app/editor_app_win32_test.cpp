@@ -1,0 +1,250 @@
+// The real Plexara.exe under Wine as an author starts it: beside a Plexara.ini naming a project it
+// opens that project with one tab per page; with a folder that is gone it says so and offers the
+// folder window; with none configured it asks for one. On the sample, an object dragged with snap
+// on and saved with Ctrl+S moves by whole grid steps in the page file, and the player shows it
+// there.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+#include <string>
+
+#include "editor/editor_files_win32.h"
+#include "sample/sample_project.h"
+#include "storage/page_file.h"
+#include "storage/project_file.h"
+#include "support/automation_win32.h"
+
+namespace plexara {
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::ChildProcess;
+using testing_support::FindTopLevelWindows;
+using testing_support::WaitUntil;
+
+const std::string kMainClass = "TMainForm";
+const std::string kTitle = "Plexara";
+
+HWND FindDialog(DWORD process, const std::string& caption) {
+  const auto found = FindTopLevelWindows("#32770", &caption, process);
+  for (const auto& window : found) {
+    if (IsWindowVisible(window.hwnd)) return window.hwnd;
+  }
+  return nullptr;
+}
+
+HWND FindTopLevel(DWORD process, const std::string& caption) {
+  for (const auto& window : testing_support::TopLevelWindows()) {
+    if (window.processId == process && window.title == caption && IsWindowVisible(window.hwnd)) return window.hwnd;
+  }
+  return nullptr;
+}
+
+void MoveMouse(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE;
+  SendInput(1, &input, sizeof(input));
+}
+
+void Mouse(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof(input));
+}
+
+void Keys(std::initializer_list<WORD> down) {
+  std::vector<INPUT> inputs;
+  for (WORD key : down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    inputs.push_back(input);
+  }
+  for (auto it = down.end(); it != down.begin();) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = *--it;
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(input);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+class EditorApp : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    editorFolder_ = testing_support::MakeTempFolder("plexara-editor-app");
+    ASSERT_FALSE(editorFolder_.empty());
+    editor_ = editorFolder_ + "\\Plexara.exe";
+    ASSERT_TRUE(testing_support::CopyFileTo(testing_support::BuildDir() + "\\Plexara.exe", editor_));
+    // What's New was seen for this version, so it does not open over the tests.
+    version_ = Win32EditorFiles().ExecutableVersion(editor_);
+    WriteIni("SYSTEM", "Version", version_);
+  }
+  void TearDown() override { testing_support::RemoveTree(editorFolder_); }
+
+  void WriteIni(const char* section, const char* key, const std::string& value) {
+    WritePrivateProfileStringA(section, key, value.c_str(), (editorFolder_ + "\\Plexara.ini").c_str());
+  }
+  HWND WaitForMainWindow(const ChildProcess& process) {
+    HWND found = nullptr;
+    WaitUntil([&] {
+      const auto windows = FindTopLevelWindows(kMainClass, &kTitle, process.id());
+      found = windows.empty() ? nullptr : windows[0].hwnd;
+      return found != nullptr && IsWindowVisible(found);
+    }, 30s);
+    return found;
+  }
+
+  std::string editorFolder_, editor_, version_;
+};
+
+TEST_F(EditorApp, StartsOnTheConfiguredFolderOrAsksForOne) {
+  const std::string project = editorFolder_ + "\\Disc";
+  CreateDirectoryA(project.c_str(), nullptr);
+  ASSERT_TRUE(sample::WriteSampleProject(project, sample::SampleForms::MainPageOnly));
+
+  {  // configured and present: the tabs are the project's pages, the design window is shown
+    WriteIni("START", "DefaultPath", project);
+    ChildProcess editor = ChildProcess::Start(editor_);
+    HWND main = WaitForMainWindow(editor);
+    ASSERT_NE(main, nullptr);
+    HWND tabs = FindWindowExA(main, nullptr, WC_TABCONTROLA, nullptr);
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return TabCtrl_GetItemCount(tabs) == 2; }, 20s));
+    HWND design = nullptr;
+    EXPECT_TRUE(WaitUntil([&] {
+      HWND area = FindWindowExA(main, nullptr, "TDesignArea", nullptr);
+      design = area ? FindWindowExA(area, nullptr, "TEditForm", nullptr) : nullptr;
+      return design != nullptr && IsWindowVisible(design);
+    }, 20s));
+    char caption[256] = {};
+    GetWindowTextA(design, caption, sizeof(caption));
+    EXPECT_STREQ(caption, sample::kMainCaption);
+    testing_support::SaveWindowScreenshot(main, "editor-start-configured");
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(editor.WaitForExit(20s));
+  }
+
+  struct Case {
+    const char* name;
+    std::string defaultPath;
+    std::string caption;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"missing", editorFolder_ + "\\Gone", "Invalid project folder",
+       "The default project folder '" + editorFolder_ + "\\Gone' is not available!"},
+      {"none", "", "Project Folder",
+       "There is no default project folder, please select a project folder as CD-ROM base."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteIni("START", "DefaultPath", c.defaultPath);
+    ChildProcess editor = ChildProcess::Start(editor_);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = FindDialog(editor.id(), c.caption)) != nullptr; }, 30s));
+    EXPECT_EQ(testing_support::DialogText(box), c.text);
+    testing_support::SaveWindowScreenshot(box, std::string("editor-start-") + c.name);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    HWND picker = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (picker = FindTopLevel(editor.id(), "Select Folder")) != nullptr; }, 30s));
+    testing_support::SaveWindowScreenshot(picker, std::string("editor-start-") + c.name + "-folder");
+    // Cancelling the first folder choice ends the editor.
+    PostMessageA(picker, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageA(picker, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_TRUE(editor.WaitForExit(30s));
+  }
+}
+
+TEST_F(EditorApp, DraggedObjectSavedWithCtrlSMovesByGridStepsAndPlays) {
+  const std::string project = editorFolder_ + "\\Disc";
+  CreateDirectoryA(project.c_str(), nullptr);
+  ASSERT_TRUE(sample::WriteSampleProject(project, sample::SampleForms::MainPageOnly));
+  PageData before;
+  ASSERT_TRUE(LoadPageFile(PageFilePath(project, sample::kMainPageName), before));
+  WriteIni("START", "DefaultPath", project);
+
+  ChildProcess editor = ChildProcess::Start(editor_);
+  HWND main = WaitForMainWindow(editor);
+  ASSERT_NE(main, nullptr);
+  HWND design = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    HWND area = FindWindowExA(main, nullptr, "TDesignArea", nullptr);
+    design = area ? FindWindowExA(area, nullptr, "TEditForm", nullptr) : nullptr;
+    return design != nullptr && IsWindowVisible(design);
+  }, 20s));
+  SetForegroundWindow(main);
+
+  // The title text object: pressed inside, dragged 21 right and 13 down with grid 8 and snap on.
+  POINT start{sample::kTitleLeft + 10, sample::kTitleTop + 6};
+  ClientToScreen(design, &start);
+  // The page content starts under the imitation menu bar (its buttons are the window's buttons).
+  int bar = 0;
+  for (HWND child = FindWindowExA(design, nullptr, "Button", nullptr); child;
+       child = FindWindowExA(design, child, "Button", nullptr)) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, design, reinterpret_cast<POINT*>(&r), 2);
+    bar = std::max<int>(bar, r.bottom);
+  }
+  start.y += bar;
+  MoveMouse(start);
+  Mouse(MOUSEEVENTF_LEFTDOWN);
+  for (int step = 1; step <= 7; ++step) {
+    MoveMouse(POINT{start.x + 3 * step, start.y + 2 * step - (step == 7 ? 1 : 0)});
+    Sleep(20);
+  }
+  Mouse(MOUSEEVENTF_LEFTUP);
+  testing_support::SaveWindowScreenshot(main, "editor-dragged");
+  Keys({VK_CONTROL, 'S'});
+
+  // The saved page: only the pressed object moved, by 16 right and 8 down.
+  ASSERT_TRUE(WaitUntil([&] {
+    PageData now;
+    if (!LoadPageFile(PageFilePath(project, sample::kMainPageName), now) || now.objects.size() != before.objects.size()) {
+      return false;
+    }
+    for (std::size_t i = 0; i < now.objects.size(); ++i) {
+      const ObjectBounds a = BoundsOf(before.objects[i].record), b = BoundsOf(now.objects[i].record);
+      if (a.left == sample::kTitleLeft && a.top == sample::kTitleTop) {
+        if (b.left != a.left + 16 || b.top != a.top + 8) return false;
+      } else if (a.left != b.left || a.top != b.top) {
+        return false;
+      }
+    }
+    return true;
+  }, 20s)) << "the page file does not show the title moved by (16, 8)";
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(editor.WaitForExit(20s));
+
+  // The save put the player beside the project; it shows the page as designed.
+  ASSERT_TRUE(GetFileAttributesA((project + "\\autorun.exe").c_str()) != INVALID_FILE_ATTRIBUTES);
+  ChildProcess player = ChildProcess::Start(project + "\\autorun.exe");
+  const std::string caption = sample::kMainCaption;
+  HWND page = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    const auto pages = FindTopLevelWindows("TAutoRunForm", &caption, player.id());
+    page = pages.empty() ? nullptr : pages[0].hwnd;
+    return page != nullptr && IsWindowVisible(page);
+  }, 30s));
+  WaitUntil([&] {  // the fade-in
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    return !GetLayeredWindowAttributes(page, nullptr, &alpha, &flags) || alpha == 255;
+  }, 10s);
+  testing_support::SaveWindowScreenshot(page, "editor-saved-page-in-player");
+  PostMessageA(page, WM_CLOSE, 0, 0);
+  player.WaitForExit(20s);
+}
+
+}  // namespace
+}  // namespace plexara
