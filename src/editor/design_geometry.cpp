@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "editor/editor_settings.h"
+
 namespace plexara {
 namespace {
 
@@ -79,10 +81,7 @@ std::array<DesignPoint, 8> HandleCentres(const ObjectBounds& b) {
 }
 
 DesignPoint SnapToGrid(DesignPoint point, int gridX, int gridY) {
-  gridX = std::max(gridX, 1);
-  gridY = std::max(gridY, 1);
-  return DesignPoint{((point.x + gridX / 2) / gridX) * gridX,
-                     ((point.y + gridY / 2) / gridY) * gridY};
+  return DesignPoint{SnapToGrid(point.x, std::max(gridX, 1)), SnapToGrid(point.y, std::max(gridY, 1))};
 }
 
 void ApplyHandleRule(ObjectBounds& b, int handle, int dx, int dy) {

@@ -4,15 +4,11 @@
 
 #include "editor/editor_settings.h"
 #include "objects/object_bounds.h"
+#include "objects/object_order.h"
 #include "storage/kind_table.h"
 
 namespace plexara {
 namespace {
-
-bool IsWindowed(const ObjectData& object) {
-  const KindInfo* info = FindKind(object.kind());
-  return info != nullptr && info->windowed;
-}
 
 // The only selected object, or the list's end when none or several are selected.
 std::vector<ObjectData>::iterator SoleSelected(PageData& page) {
@@ -74,10 +70,7 @@ bool AlignSelected(PageData& page, AlignMode mode) {
   return aligned;
 }
 
-void PartitionObjects(std::vector<ObjectData>& objects) {
-  std::stable_partition(objects.begin(), objects.end(),
-                        [](const ObjectData& o) { return !IsWindowed(o); });
-}
+void PartitionObjects(std::vector<ObjectData>& objects) { PartitionDrawnFirst(objects); }
 
 bool BringToFront(PageData& page) {
   const auto object = SoleSelected(page);

@@ -1,5 +1,7 @@
 #include "editor/editor_files_win32.h"
 
+#include "platform/version_info_win32.h"
+
 #include <windows.h>
 
 #include "platform/file_system_win32.h"
@@ -46,24 +48,7 @@ bool Win32EditorFiles::ReplaceContents(const std::string& path,
   return ReplaceFileContents(path, bytes).ok();
 }
 
-std::string Win32EditorFiles::ExecutableVersion(const std::string& path) {
-  DWORD handle = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
-  if (size == 0) return {};
-  std::vector<char> block(size);
-  if (GetFileVersionInfoA(path.c_str(), 0, size, block.data()) == 0) return {};
-  char* value = nullptr;
-  UINT length = 0;
-  if (VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\FileVersion",
-                     reinterpret_cast<void**>(&value), &length) == 0 ||
-      value == nullptr || length == 0) {
-    return {};
-  }
-  // The length counts the terminating zero when there is one.
-  std::string version(value, length);
-  if (const auto end = version.find('\0'); end != std::string::npos) version.resize(end);
-  return version;
-}
+std::string Win32EditorFiles::ExecutableVersion(const std::string& path) { return win32::FileVersionOf(path); }
 
 bool Win32EditorFiles::SavePageFile(const std::string& path, const PageData& page) {
   return plexara::SavePageFile(path, page);

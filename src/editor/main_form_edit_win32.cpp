@@ -1,14 +1,17 @@
 // The main window's Edit commands (align, order, clipboard, delete, clear, select all, visibility
 // in groups), the object selector and the group list. The arithmetic and the list changes are the
 // portable edit commands; this file applies them to the working page and refreshes what shows it.
+#include "editor/main_form_win32.h"
+
 #include <commctrl.h>
 
+#include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "editor/clipboard_block.h"
 #include "editor/edit_commands.h"
-#include "editor/main_form_win32.h"
 #include "properties/select_groups_dialog_win32.h"
 #include "storage/kind_table.h"
 
@@ -70,7 +73,7 @@ void TMainForm::AfterStructureChange(bool rebuildSelector) {
 }
 
 void TMainForm::AfterBoundsChange() {
-  workingPage_->ObjectBoundsChanged();
+  for (ObjectControl* control : workingPage_->Controls()) workingPage_->ObjectBoundsChanged(*control);
   MarkModified(true);
   designWindow_.RefreshDesignSurface();
 }

@@ -1,10 +1,11 @@
 // The project lifecycle of the main window: start-up, Open, the page tabs and the switch between
 // pages through the temp folder, Save, the close query and Close, and the What's New check.
+#include "editor/main_form_win32.h"
+
 #include <commctrl.h>
 
 #include <string>
 
-#include "editor/main_form_win32.h"
 #include "editor/project_lifecycle.h"
 #include "editor/project_save.h"
 #include "editor/editor_icons_win32.h"
@@ -178,6 +179,7 @@ void TMainForm::LoadWorkingPage(const TAutoFormInfo& entry, const std::string& p
   }
   designWindow_.SetWorkingPage(nullptr);
   workingPage_ = std::make_unique<TAutoRunForm>(context_);
+  workingPage_->SetDesignMode(true);
   workingPage_->SetPage(std::move(page));
   // The page window is never shown: its content is what the design window paints.
   workingPage_->CreatePageWindow(hwnd(), false);

@@ -3,6 +3,7 @@
 #include "editor/main_form_win32.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -160,15 +161,26 @@ bool TMainForm::CreateChildren() {
     RECT client;
     GetClientRect(hwnd(), &client);
     const int statusHeight = showStatusBar_ ? WindowHeight(statusBar_) : 0;
-    templateHeight_ = std::clamp(client.bottom - statusHeight - y - Splitter::kThickness, 40, 500);
+    templateHeight_ = std::clamp<int>(client.bottom - statusHeight - y - Splitter::kThickness, 40, 500);
     LayOut();
   });
   tabs_ = CreateChild(WC_TABCONTROLA, "", WS_VISIBLE | WS_CLIPSIBLINGS | TCS_FOCUSNEVER, hwnd(), kTabsControlId);
   TabCtrl_SetImageList(tabs_, PageKindImages());
   if (!designArea_.Create(hwnd(), settings_.backColor)) return false;
   designArea_.SetBackgroundPainter([this](HDC dc, const RECT& area) {
-    PaintDesignAreaBackground(dc, area, workingPage_ ? &workingPage_->page() : nullptr, designWindow_,
-                              designArea_.ScrollPosition(), settings_.backColor);
+    if (!workingPage_ || !IsWindowVisible(designWindow_.hwnd())) {
+      HBRUSH brush = CreateSolidBrush(ColorToRgb(settings_.backColor));
+      FillRect(dc, &area, brush);
+      DeleteObject(brush);
+      return;
+    }
+    // The design window's rectangle in the area's unscrolled content.
+    RECT window;
+    GetWindowRect(designWindow_.hwnd(), &window);
+    MapWindowPoints(nullptr, designArea_.hwnd(), reinterpret_cast<POINT*>(&window), 2);
+    const POINT scroll = designArea_.ScrollPosition();
+    OffsetRect(&window, scroll.x, scroll.y);
+    PaintDesignAreaBackground(dc, area, workingPage_->page(), window, scroll, ColorToRgb(settings_.backColor));
   });
   designArea_.SetScrolled([this] { DesignAreaChanged(); });
   if (!designWindow_.Create(designArea_.hwnd(), *this)) return false;
@@ -218,6 +230,7 @@ void TMainForm::CreatePalette() {
   }
   SendMessageA(palette_, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
   Pager_SetChild(pager_, palette_);
+  Pager_SetBkColor(pager_, GetSysColor(COLOR_BTNFACE));
 }
 
 void TMainForm::CreateLeftPanel() {
@@ -231,7 +244,7 @@ void TMainForm::CreateLeftPanel() {
     RECT client;
     GetClientRect(hwnd(), &client);
     const int statusHeight = showStatusBar_ ? WindowHeight(statusBar_) : 0;
-    groupListHeight_ = std::clamp(client.bottom - statusHeight - y - Splitter::kThickness, 40, 600);
+    groupListHeight_ = std::clamp<int>(client.bottom - statusHeight - y - Splitter::kThickness, 40, 600);
     LayOut();
   });
 }
@@ -543,6 +556,13 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       LayOut();
       return 0;
+    case WM_ERASEBKGND: {
+      // The flat tool bars are transparent: they show what the window erases behind them.
+      RECT client;
+      GetClientRect(hwnd(), &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
     case WM_TIMER:
       KillTimer(hwnd(), wParam);
       if (wParam == kRepaintTimer) designWindow_.RefreshDesignSurface();

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "editor/editor_files_win32.h"
+#include "objects/object_bounds.h"
 #include "sample/sample_project.h"
 #include "storage/page_file.h"
 #include "storage/project_file.h"
@@ -85,6 +86,7 @@ class EditorApp : public ::testing::Test {
     ASSERT_FALSE(editorFolder_.empty());
     editor_ = editorFolder_ + "\\Plexara.exe";
     ASSERT_TRUE(testing_support::CopyFileTo(testing_support::BuildDir() + "\\Plexara.exe", editor_));
+    ASSERT_TRUE(testing_support::CopyFileTo(testing_support::BuildDir() + "\\Default.ico", editorFolder_ + "\\Default.ico"));
     // What's New was seen for this version, so it does not open over the tests.
     version_ = Win32EditorFiles().ExecutableVersion(editor_);
     WriteIni("SYSTEM", "Version", version_);

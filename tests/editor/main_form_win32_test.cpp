@@ -49,6 +49,8 @@ class EditorMainForm : public ::testing::Test {
     project_ = editorFolder_ + "\\Disc";
     CreateDirectoryA(project_.c_str(), nullptr);
     ASSERT_TRUE(sample::WriteSampleProject(project_, sample::SampleForms::MainPageOnly));
+    // A save puts the editor's Default.ico into a project that has no icon.
+    ASSERT_TRUE(testing_support::CopyFileTo(testing_support::BuildDir() + "\\Default.ico", editorFolder_ + "\\Default.ico"));
     saved_ = Context();
     StartupContext& context = Context();
     context.editorMode = true;
