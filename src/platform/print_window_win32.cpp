@@ -1,5 +1,8 @@
 #include "platform/print_window_win32.h"
 
+#include <uxtheme.h>
+#include <vssym32.h>
+
 #include "platform/gdi_objects_win32.h"
 
 namespace plexara::win32 {
@@ -10,6 +13,16 @@ void DrawFrame(HWND window, HDC dc, RECT frame) {
   const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
   const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
   FillRect(dc, &frame, GetSysColorBrush(COLOR_BTNFACE));
+  // With visual styles a sunken control draws its theme's border in place of the 3-D edge.
+  // Printing never asks the control for its frame, so the same theme part is drawn here.
+  if (HTHEME theme = (exStyle & WS_EX_CLIENTEDGE) ? GetWindowTheme(window) : nullptr) {
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof(className));
+    const bool edit = lstrcmpiA(className, "Edit") == 0;
+    const int state = !edit ? 0 : (style & WS_DISABLED) ? ETS_DISABLED : (style & ES_READONLY) ? ETS_READONLY : ETS_NORMAL;
+    DrawThemeBackground(theme, dc, 0, state, &frame, nullptr);
+    return;
+  }
   if (exStyle & WS_EX_CLIENTEDGE) DrawEdge(dc, &frame, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
   if (exStyle & WS_EX_STATICEDGE) DrawEdge(dc, &frame, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
   if (style & WS_BORDER) FrameRect(dc, &frame, GetSysColorBrush(COLOR_WINDOWFRAME));

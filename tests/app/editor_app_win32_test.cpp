@@ -46,21 +46,6 @@ HWND FindTopLevel(DWORD process, const std::string& caption) {
   return nullptr;
 }
 
-void MoveMouse(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = MOUSEEVENTF_MOVE;
-  SendInput(1, &input, sizeof(input));
-}
-
-void Mouse(DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof(input));
-}
-
 void Keys(std::initializer_list<WORD> down) {
   std::vector<INPUT> inputs;
   for (WORD key : down) {
@@ -187,8 +172,6 @@ TEST_F(EditorApp, DraggedObjectSavedWithCtrlSMovesByGridStepsAndPlays) {
   SetForegroundWindow(main);
 
   // The title text object: pressed inside, dragged 21 right and 13 down with grid 8 and snap on.
-  POINT start{sample::kTitleLeft + 10, sample::kTitleTop + 6};
-  ClientToScreen(design, &start);
   // The page content starts under the imitation menu bar (its buttons are the window's buttons).
   int bar = 0;
   for (HWND child = FindWindowExA(design, nullptr, "Button", nullptr); child;
@@ -198,15 +181,25 @@ TEST_F(EditorApp, DraggedObjectSavedWithCtrlSMovesByGridStepsAndPlays) {
     MapWindowPoints(nullptr, design, reinterpret_cast<POINT*>(&r), 2);
     bar = std::max<int>(bar, r.bottom);
   }
-  start.y += bar;
-  MoveMouse(start);
-  Mouse(MOUSEEVENTF_LEFTDOWN);
+  const POINT start{sample::kTitleLeft + 10, sample::kTitleTop + 6 + bar};
+  auto at = [](int x, int y) { return MAKELPARAM(x, y); };
+  PostMessageA(design, WM_MOUSEMOVE, 0, at(start.x, start.y));
+  PostMessageA(design, WM_LBUTTONDOWN, MK_LBUTTON, at(start.x, start.y));
   for (int step = 1; step <= 7; ++step) {
-    MoveMouse(POINT{start.x + 3 * step, start.y + 2 * step - (step == 7 ? 1 : 0)});
-    Sleep(20);
+    PostMessageA(design, WM_MOUSEMOVE, MK_LBUTTON, at(start.x + 3 * step, start.y + 2 * step - (step == 7 ? 1 : 0)));
   }
-  Mouse(MOUSEEVENTF_LEFTUP);
+  PostMessageA(design, WM_LBUTTONUP, 0, at(start.x + 21, start.y + 13));
+  // The editor has taken the drag once the title shows its new place in the status text.
+  ASSERT_TRUE(WaitUntil([&] {
+    HWND status = FindWindowExA(main, nullptr, STATUSCLASSNAMEA, nullptr);
+    char text[128] = {};
+    SendMessageA(status, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));  // part 0, marshalled
+    return std::string(text).rfind("Object Properties", 0) == 0;
+  }, 10s));
   testing_support::SaveWindowScreenshot(main, "editor-dragged");
+  // Ctrl+S as the author types it: the keys go to the editor in the foreground.
+  SetForegroundWindow(main);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 10s));
   Keys({VK_CONTROL, 'S'});
 
   // The saved page: only the pressed object moved, by 16 right and 8 down.

@@ -177,7 +177,11 @@ TEST(DesignWindow, ShowsThePageAsThePlayerDoesOutsideTheMarks) {
   ASSERT_TRUE(player.CreatePageWindow(nullptr, false));
   player.ShowPage();
   HWND surface = player.surface().hwnd();
+  // The focus is the player's run-time state (a focused edit draws another border); the design
+  // picture shows the page at rest.
+  SetFocus(surface);
   ASSERT_TRUE(WaitUntil([&] { return ScreenOf(surface)->At(70, 50) == kShapeFill; }, 5s));
+  WaitUntil([&] { return GetFocus() == surface; }, 2s);
   const auto onScreen = ScreenOf(surface);
   const auto designed = designer.Picture();
   ASSERT_EQ(designed->width(), onScreen->width());
