@@ -420,6 +420,15 @@ void TMainForm::RunCommand(EditorCommand command) {
       RunHelpCommand(command);
       break;
     case EditorCommand::WhatsNew: CheckWhatsNew(true); break;
+    case EditorCommand::NextPage:
+    case EditorCommand::PreviousPage: {
+      const int count = TabCtrl_GetItemCount(tabs_);
+      if (count < 2) break;
+      const int step = command == EditorCommand::NextPage ? 1 : count - 1;
+      TabCtrl_SetCurSel(tabs_, (TabCtrl_GetCurSel(tabs_) + step) % count);
+      SwitchToPage();
+      break;
+    }
     case EditorCommand::About: ShowAboutBox(hwnd()); break;
     default: RunEditCommand(command); break;
   }

@@ -130,6 +130,12 @@ const std::array kMainMenu{
     TopMenu{"&Help", kHelpMenu},
 };
 
+constexpr std::uint16_t kKeyTab = 0x09;
+constexpr std::array kKeyboardOnly{
+    Item("Next Page", C::NextPage, Shortcut{kKeyTab, true, false, false}),
+    Item("Previous Page", C::PreviousPage, Shortcut{kKeyTab, true, false, true}),
+};
+
 constexpr std::array kToolBar{
     C::NewProject, C::Open, C::Save, C::ProjectOptions, C::SaveAndTest, C::SaveAndPublish, C::None,
     C::AddPage, C::LoadPageFromTemplate, C::PageMenuBar, C::PreviewPage,
@@ -146,6 +152,7 @@ std::string KeyName(std::uint16_t key) {
 std::span<const TopMenu> MainMenu() { return kMainMenu; }
 std::span<const MenuEntry> SurfaceMenu() { return kSurfaceMenu; }
 std::span<const MenuEntry> PageTabsMenu() { return kPageTabsMenu; }
+std::span<const MenuEntry> KeyboardOnlyCommands() { return kKeyboardOnly; }
 
 bool CommandAvailable(EditorCommand command) {
   switch (command) {

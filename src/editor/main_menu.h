@@ -30,8 +30,9 @@ enum class EditorCommand : std::uint16_t {
   DisplayGrid, SnapToGrid, GridSize, BackGroundColor,
   // Help
   Help = 700, TechnicalSupport, HomePage, WhatsNew, About,
-  // Neither menu bar nor tool bar: the design window's Del key.
-  DeleteKey = 800,
+  // Neither menu bar nor tool bar: the design window's Del key, and Ctrl+Tab / Ctrl+Shift+Tab
+  // through the page tabs.
+  DeleteKey = 800, NextPage, PreviousPage,
 };
 
 // A keyboard shortcut: a virtual-key code with its modifiers. Key 0 means none.
@@ -77,6 +78,9 @@ bool CommandAvailable(EditorCommand command);
 
 // The menu item text with its shortcut after a tab ("Copy\tCtrl+C").
 std::string ShortcutText(const Shortcut& shortcut);
+
+// Shortcuts of commands that no menu lists (moving through the page tabs).
+std::span<const MenuEntry> KeyboardOnlyCommands();
 
 // The tool bar buttons, left to right (a None entry is a gap between groups).
 std::span<const EditorCommand> ToolBarCommands();

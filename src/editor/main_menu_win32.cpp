@@ -79,6 +79,7 @@ HMENU BuildMainMenuBar() {
 HACCEL BuildMenuAccelerators() {
   std::vector<ACCEL> table;
   for (const TopMenu& top : MainMenu()) CollectAccelerators(top.entries, table);
+  CollectAccelerators(KeyboardOnlyCommands(), table);
   return CreateAcceleratorTableA(table.data(), static_cast<int>(table.size()));
 }
 

@@ -241,5 +241,87 @@ TEST_F(EditorApp, DraggedObjectSavedWithCtrlSMovesByGridStepsAndPlays) {
   player.WaitForExit(20s);
 }
 
+// What scripts/demo shows: the whole sample open, the Main page chosen with Ctrl+Tab, its picture
+// being resized by its bottom-right handle.
+TEST_F(EditorApp, DemoShowsTheSampleWithAnObjectBeingResized) {
+  const std::string project = editorFolder_ + "\\Disc";
+  CreateDirectoryA(project.c_str(), nullptr);
+  ASSERT_TRUE(sample::WriteSampleProject(project, sample::SampleForms::Included));
+  PageData mainPage;
+  ASSERT_TRUE(LoadPageFile(PageFilePath(project, sample::kMainPageName), mainPage));
+  // The picture: its bounds are what the file says (a text object may size itself to its text).
+  ObjectBounds title{};
+  for (const ObjectData& object : mainPage.objects) {
+    if (object.kind() == static_cast<std::uint8_t>(ObjectKind::Image)) title = BoundsOf(object.record);
+  }
+  ASSERT_GT(title.width, 0);
+  WriteIni("START", "DefaultPath", project);
+
+  ChildProcess editor = ChildProcess::Start(editor_);
+  HWND main = WaitForMainWindow(editor);
+  ASSERT_NE(main, nullptr);
+  HWND area = nullptr, design = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    area = FindWindowExA(main, nullptr, "TDesignArea", nullptr);
+    design = area ? FindWindowExA(area, nullptr, "TEditForm", nullptr) : nullptr;
+    return design != nullptr && IsWindowVisible(design);
+  }, 20s));
+  SetForegroundWindow(main);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 10s));
+  auto caption = [&] {
+    char text[256] = {};
+    GetWindowTextA(design, text, sizeof(text));
+    return std::string(text);
+  };
+  // Each Ctrl+Tab shows the next page's caption on the design window.
+  for (int tab = 0; tab < 8 && caption() != sample::kMainCaption; ++tab) {
+    const std::string before = caption();
+    Keys({VK_CONTROL, VK_TAB});
+    ASSERT_TRUE(WaitUntil([&] { return caption() != before && IsWindowVisible(design); }, 10s));
+  }
+  ASSERT_EQ(caption(), sample::kMainCaption);
+  RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  testing_support::SaveWindowScreenshot(main, "demo-editor-main-page");
+
+  int bar = 0;
+  for (HWND child = FindWindowExA(design, nullptr, "Button", nullptr); child;
+       child = FindWindowExA(design, child, "Button", nullptr)) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, design, reinterpret_cast<POINT*>(&r), 2);
+    bar = std::max<int>(bar, r.bottom);
+  }
+  auto at = [&](int x, int y) { return MAKELPARAM(x, y + bar); };
+  // A click selects the picture; a press on its bottom-right handle and a move resize it.
+  PostMessageA(design, WM_LBUTTONDOWN, MK_LBUTTON, at(title.left + 10, title.top + 10));
+  PostMessageA(design, WM_LBUTTONUP, 0, at(title.left + 10, title.top + 10));
+  const int handleX = title.left + title.width, handleY = title.top + title.height;
+  PostMessageA(design, WM_MOUSEMOVE, 0, at(handleX, handleY));
+  PostMessageA(design, WM_LBUTTONDOWN, MK_LBUTTON, at(handleX, handleY));
+  PostMessageA(design, WM_MOUSEMOVE, MK_LBUTTON, at(handleX + 40, handleY + 24));
+  ASSERT_TRUE(WaitUntil([&] {  // the editor has taken the drag: the project is modified on close
+    char text[128] = {};
+    SendMessageA(FindWindowExA(main, nullptr, STATUSCLASSNAMEA, nullptr), WM_GETTEXT, sizeof(text),
+                 reinterpret_cast<LPARAM>(text));
+    return std::string(text).rfind("Object Properties", 0) == 0;
+  }, 10s));
+  RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  testing_support::SaveWindowScreenshot(main, "demo-editor-resizing");
+  PostMessageA(design, WM_LBUTTONUP, 0, at(handleX + 40, handleY + 24));
+
+  // Closing asks to save the change; No leaves the project as it was written.
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  HWND confirm = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (confirm = FindDialog(editor.id(), "Confirm")) != nullptr; }, 20s));
+  EXPECT_EQ(testing_support::DialogText(confirm), "Save changes to file?");
+  PostMessageA(confirm, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
+  EXPECT_TRUE(editor.WaitForExit(20s));
+  PageData kept;
+  ASSERT_TRUE(LoadPageFile(PageFilePath(project, sample::kMainPageName), kept));
+  for (std::size_t i = 0; i < kept.objects.size(); ++i) {
+    EXPECT_EQ(BoundsOf(kept.objects[i].record).width, BoundsOf(mainPage.objects[i].record).width);
+  }
+}
+
 }  // namespace
 }  // namespace plexara

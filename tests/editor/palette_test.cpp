@@ -26,7 +26,9 @@ TEST(Palette, SelectFirstThenEveryPlaceableKindOnceWithItsHint) {
     const int code = static_cast<int>(info.kind);
     const bool hasTool = info.kind != ObjectKind::FadeLabel && info.kind != ObjectKind::ShellComboBox;
     EXPECT_EQ(seen[code], hasTool ? 1 : 0) << info.typeName;
-    if (!hasTool) EXPECT_EQ(PaletteSlotOfKind(code), -1);
+    if (!hasTool) {
+      EXPECT_EQ(PaletteSlotOfKind(code), -1);
+    }
   }
 }
 
