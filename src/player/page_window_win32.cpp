@@ -281,6 +281,7 @@ void TAutoRunForm::SetPage(PageData page) {
 }
 
 void TAutoRunForm::BuildControls() {
+  childPictures_.clear();
   if (surface_.hwnd()) surface_.SetControls({});  // never left pointing at freed controls
   hints_.Rebuild(surface_.hwnd(), {}, nullptr);
   controls_.clear();
@@ -424,6 +425,7 @@ void TAutoRunForm::ShowPage() {
 }
 
 void TAutoRunForm::RedrawBackground() {
+  childPictures_.clear();  // children that show the page colour through
   RECT client{};
   GetClientRect(surface_.hwnd() ? surface_.hwnd() : hwnd(), &client);
   const int w = client.right, h = client.bottom;
@@ -447,6 +449,7 @@ void TAutoRunForm::ObjectsChanged() {
 
 void TAutoRunForm::ObjectBoundsChanged(ObjectControl& control) {
   if (HWND child = control.Child()) {
+    childPictures_.erase(child);
     const ObjectBounds b = control.Bounds();
     MoveWindow(child, b.left, b.top, std::max(b.width, 0), std::max(b.height, 0), TRUE);
   }
@@ -481,7 +484,17 @@ bool TAutoRunForm::RenderContent(HDC dc) {
     RECT r;
     GetWindowRect(child, &r);
     MapWindowPoints(HWND_DESKTOP, surface, reinterpret_cast<POINT*>(&r), 2);
-    win32::PrintChildWindow(child, dc, r.left, r.top);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    std::unique_ptr<MemoryCanvas>& picture = childPictures_[child];
+    if (!picture || picture->width() != width || picture->height() != height) {
+      picture = std::make_unique<MemoryCanvas>();
+      if (!picture->Resize(width, height) || !win32::PrintChildWindow(child, picture->dc(), 0, 0)) {
+        picture.reset();
+        win32::PrintChildWindow(child, dc, r.left, r.top);
+        continue;
+      }
+    }
+    BitBlt(dc, r.left, r.top, width, height, picture->dc(), 0, 0, SRCCOPY);
   }
   return true;
 }

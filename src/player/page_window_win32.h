@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "objects/object_control_win32.h"
@@ -120,6 +121,11 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   // shown child window over it, into dc with the surface's top-left corner at (0, 0). The window
   // may be hidden. False when there is nothing to paint yet.
   bool RenderContent(HDC dc);
+  // The pictures of the windowed controls that RenderContent keeps between calls (printing a
+  // child costs far more than copying it, and a drag only moves them). They are made again when
+  // the object list or the background changes, when a control's size or state changes, and after
+  // this call; whoever changes how a control looks in another way calls it.
+  void InvalidateContentPictures() { childPictures_.clear(); }
   // The surface's client size (the page content).
   SIZE ContentSize() const;
 
@@ -223,6 +229,7 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   bool startSoundPlayed_ = false;
   bool designMode_ = false;
   bool designGrid_ = false;
+  std::unordered_map<HWND, std::unique_ptr<MemoryCanvas>> childPictures_;  // RenderContent's
   int gridX_ = 8;
   int gridY_ = 8;
 };
