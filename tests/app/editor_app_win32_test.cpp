@@ -46,6 +46,20 @@ HWND FindTopLevel(DWORD process, const std::string& caption) {
   return nullptr;
 }
 
+// Where the page content starts in the design window: under the imitation menu bar, whose
+// buttons are the window's buttons.
+int MenuBarBottom(HWND design) {
+  int bottom = 0;
+  for (HWND child = FindWindowExA(design, nullptr, "Button", nullptr); child;
+       child = FindWindowExA(design, child, "Button", nullptr)) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, design, reinterpret_cast<POINT*>(&r), 2);
+    bottom = std::max<int>(bottom, r.bottom);
+  }
+  return bottom;
+}
+
 void Keys(std::initializer_list<WORD> down) {
   std::vector<INPUT> inputs;
   for (WORD key : down) {
@@ -172,15 +186,7 @@ TEST_F(EditorApp, DraggedObjectSavedWithCtrlSMovesByGridStepsAndPlays) {
   SetForegroundWindow(main);
 
   // The title text object: pressed inside, dragged 21 right and 13 down with grid 8 and snap on.
-  // The page content starts under the imitation menu bar (its buttons are the window's buttons).
-  int bar = 0;
-  for (HWND child = FindWindowExA(design, nullptr, "Button", nullptr); child;
-       child = FindWindowExA(design, child, "Button", nullptr)) {
-    RECT r{};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, design, reinterpret_cast<POINT*>(&r), 2);
-    bar = std::max<int>(bar, r.bottom);
-  }
+  const int bar = MenuBarBottom(design);
   const POINT start{sample::kTitleLeft + 10, sample::kTitleTop + 6 + bar};
   auto at = [](int x, int y) { return MAKELPARAM(x, y); };
   PostMessageA(design, WM_MOUSEMOVE, 0, at(start.x, start.y));
@@ -288,14 +294,7 @@ TEST_F(EditorApp, DemoShowsTheSampleWithAnObjectBeingResized) {
   RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   testing_support::SaveWindowScreenshot(main, "demo-editor-main-page");
 
-  int bar = 0;
-  for (HWND child = FindWindowExA(design, nullptr, "Button", nullptr); child;
-       child = FindWindowExA(design, child, "Button", nullptr)) {
-    RECT r{};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, design, reinterpret_cast<POINT*>(&r), 2);
-    bar = std::max<int>(bar, r.bottom);
-  }
+  const int bar = MenuBarBottom(design);
   auto at = [&](int x, int y) { return MAKELPARAM(x, y + bar); };
   // A click selects the picture; a press on its bottom-right handle and a move resize it.
   PostMessageA(design, WM_LBUTTONDOWN, MK_LBUTTON, at(title.left + 10, title.top + 10));
