@@ -115,16 +115,6 @@ bool ClearObjects(PageData& page) {
   return true;
 }
 
-std::vector<std::string> GroupNames(const PageData& page) {
-  std::vector<std::string> names;
-  for (const ObjectData& object : page.objects) {
-    const std::string& group = object.command.groupName;
-    if (!group.empty() && std::find(names.begin(), names.end(), group) == names.end())
-      names.push_back(group);
-  }
-  return names;
-}
-
 bool SetVisibleInGroups(PageData& page, std::span<const std::string> groups, bool visible) {
   bool changed = false;
   for (ObjectData& object : page.objects) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "properties/page_name_lists.h"
 #include "storage/page_file.h"
 
 namespace plexara {
@@ -37,8 +38,6 @@ bool DeleteSelected(PageData& page);
 // Removes every object; false on an empty page.
 bool ClearObjects(PageData& page);
 
-// The distinct non-empty group names of the page's objects, in order of first appearance.
-std::vector<std::string> GroupNames(const PageData& page);
 // Sets the stored Visible flag of every object in one of the groups; true when a flag changed.
 bool SetVisibleInGroups(PageData& page, std::span<const std::string> groups, bool visible);
 

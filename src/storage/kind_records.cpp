@@ -30,6 +30,10 @@ const std::string& HintOf(const KindRecord& record) {
   return std::visit([](const auto& kindRecord) -> const std::string& { return kindRecord.hint; }, record);
 }
 
+std::string& HintOf(KindRecord& record) {
+  return std::visit([](auto& kindRecord) -> std::string& { return kindRecord.hint; }, record);
+}
+
 void VisitKindRecord(FieldVisitor& v, KindRecord& record) {
   std::visit(
       [&v](auto& kindRecord) {

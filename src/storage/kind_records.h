@@ -33,6 +33,7 @@ KindRecord MakeKindRecord(int kind);
 inline std::uint8_t KindOf(const KindRecord& record) { return static_cast<std::uint8_t>(record.index()); }
 // The hint text of the record held (the tool tip of the object); every kind carries one.
 const std::string& HintOf(const KindRecord& record);
+std::string& HintOf(KindRecord& record);
 // Visits the record held, with the kind's own report code for its scalar fields.
 void VisitKindRecord(FieldVisitor& v, KindRecord& record);
 
