@@ -3,7 +3,9 @@
 // kinds (shapes, labels, texts, simple texts, buttons, edits, check boxes, radio buttons):
 //   - one RefreshDesignSurface while a selected object is being dragged (median of many), against
 //     the player's own full paint of the same page in a shown page window (median of as many);
-//   - SwitchToPage from one page to the other (median).
+//   - SwitchToPage from one page to the other (median);
+//   - ShowProperties for the page and for a Button (the longest row table yet), painted, against
+//     filling and painting a plain list box with the same number of rows (medians).
 //
 //   plexara-editor-bench [ROUNDS]   refreshes and paints timed (default 30)
 #include <windows.h>
@@ -165,6 +167,53 @@ int Run(int rounds) {
     Pump();
   }
 
+  // The property grid: the page (selector entry 0) and a Button (objects[4] is one).
+  HWND selector = FindWindowExA(form.hwnd(), nullptr, WC_COMBOBOXA, nullptr);
+  auto choose = [&](int index) {
+    SendMessageA(selector, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(form.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(selector), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(selector));
+    Pump();
+  };
+  ValueEdit& grid = form.propertyGrid();
+  RECT gridRect{};
+  GetWindowRect(grid.hwnd(), &gridRect);
+  HWND list = CreateWindowExA(0, "LISTBOX", "", WS_POPUP | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, gridRect.left,
+                              gridRect.top, gridRect.right - gridRect.left, gridRect.bottom - gridRect.top, form.hwnd(),
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(list, WM_SETFONT, SendMessageA(grid.hwnd(), WM_GETFONT, 0, 0), FALSE);
+  struct GridCase {
+    const char* what;
+    int index;
+    double gridMs = 0, listMs = 0;
+    int rows = 0;
+  } gridCases[] = {{"the page", 0}, {"a Button", 5}};
+  for (GridCase& c : gridCases) {
+    choose(c.index);
+    c.rows = grid.RowCount() - 1;
+    std::vector<double> gridTimes, listTimes;
+    for (int i = 0; i < rounds; ++i) {
+      gridTimes.push_back(MillisecondsOf([&] {
+        form.ShowProperties();
+        UpdateWindow(grid.hwnd());
+      }));
+      listTimes.push_back(MillisecondsOf([&] {
+        SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+        SendMessageA(list, LB_RESETCONTENT, 0, 0);
+        for (int row = 1; row <= c.rows; ++row) {
+          const std::string text = grid.Key(row) + "\t" + grid.Value(row);
+          SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        }
+        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list, nullptr, TRUE);
+        UpdateWindow(list);
+      }));
+    }
+    c.gridMs = Median(gridTimes);
+    c.listMs = Median(listTimes);
+  }
+  DestroyWindow(list);
+
   const double playerMs = Median(playerTimes), drawnMs = Median(drawnTimes), refreshMs = Median(refreshTimes);
   std::printf("editor: %d objects, %d rounds\n", kObjects, rounds);
   std::printf("  RefreshDesignSurface during a drag   %.2f ms (median; aim: under 16 ms)\n", refreshMs);
@@ -177,6 +226,10 @@ int Run(int rounds) {
   std::printf("  ratio to the drawn content           %.2f\n", drawnMs > 0 ? refreshMs / drawnMs : 0.0);
   std::printf("  SwitchToPage between the two pages  %.2f ms (median of %zu)\n", Median(switchTimes),
               switchTimes.size());
+  for (const GridCase& c : gridCases) {
+    std::printf("  ShowProperties for %-10s %2d rows %.2f ms, list box %.2f ms, ratio %.2f (aim: at most 3)\n", c.what,
+                c.rows, c.gridMs, c.listMs, c.listMs > 0 ? c.gridMs / c.listMs : 0.0);
+  }
   DestroyWindow(form.hwnd());
   return 0;
 }

@@ -228,21 +228,6 @@ void TMainForm::SelectorChosen(int index) {
   designWindow_.RefreshDesignSurface();
 }
 
-void TMainForm::ShowProperties() {
-  const int index = selector_.index();
-  const int count = selector_.count();
-  std::string status;
-  if (index == 0 && workingPage_) {
-    status = PagePropertiesText(workingPage_->page().pageKind);
-  } else if (index > 0) {
-    status = ObjectPropertiesText(index, count - 1);
-  } else if (count > 0 && SelectedCount() > 1) {
-    status = std::string(kMultiSelectedText);
-  }
-  SetStatusText(0, status);
-  LayOut();
-}
-
 void TMainForm::PropertiesRefresh() {
   ShowProperties();
   SelectionRefresh();

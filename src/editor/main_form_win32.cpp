@@ -15,6 +15,7 @@
 #include "editor/palette.h"
 #include "editor/splash_window_win32.h"
 #include "platform/app_resources.h"
+#include "properties/color_editor_win32.h"
 #include "properties/grid_size_dialog_win32.h"
 
 namespace plexara {
@@ -236,7 +237,7 @@ void TMainForm::CreatePalette() {
 void TMainForm::CreateLeftPanel() {
   leftPanel_ = CreateChild("STATIC", "", WS_VISIBLE | WS_CLIPCHILDREN | SS_GRAYRECT, hwnd());
   selector_.Create(hwnd(), [this](int index) { SelectorChosen(index); });
-  gridArea_ = CreateChild("STATIC", "", WS_VISIBLE | WS_CLIPCHILDREN | SS_WHITERECT, hwnd());
+  grid_.Create(hwnd(), 0, *this);
   multiLabel_ = CreateChild("STATIC", "Multi - Selected", SS_CENTER | SS_CENTERIMAGE, hwnd());
   groupList_.Create(hwnd(), [this](const std::string& group, bool shown) { GroupToggled(group, shown); },
                     [this] { ShowAllObjects(); });
@@ -296,13 +297,13 @@ void TMainForm::LayOut() {
       Place(groupSplitter_.hwnd(), false, 0, 0, 0, 0);
       Place(groupList_.hwnd(), false, 0, 0, 0, 0);
     }
-    Place(gridArea_, true, 0, gridTop, leftWidth_, gridBottom - gridTop);
-    const bool multi = selector_.index() == -1 && selector_.count() > 0;
-    Place(multiLabel_, multi, 0, gridTop, leftWidth_, gridBottom - gridTop);
+    // The label lies under the grid and shows whenever the grid is hidden.
+    Place(grid_.hwnd(), gridShown_, 0, gridTop, leftWidth_, gridBottom - gridTop);
+    Place(multiLabel_, !gridShown_, 0, gridTop, leftWidth_, gridBottom - gridTop);
     Place(leftSplitter_.hwnd(), true, leftWidth_, top, Splitter::kThickness, bottom - top);
     right = leftWidth_ + Splitter::kThickness;
   } else {
-    for (HWND w : {leftPanel_, selector_.hwnd(), gridArea_, multiLabel_, groupSplitter_.hwnd(), groupList_.hwnd(),
+    for (HWND w : {leftPanel_, selector_.hwnd(), grid_.hwnd(), multiLabel_, groupSplitter_.hwnd(), groupList_.hwnd(),
                    leftSplitter_.hwnd()}) {
       Place(w, false, 0, 0, 0, 0);
     }
@@ -470,15 +471,9 @@ void TMainForm::ChangeGridSize() {
 }
 
 void TMainForm::ChangeBackColor() {
-  static COLORREF custom[16] = {};
-  CHOOSECOLORA choose{};
-  choose.lStructSize = sizeof(choose);
-  choose.hwndOwner = hwnd();
-  choose.rgbResult = ColorToRgb(settings_.backColor);
-  choose.lpCustColors = custom;
-  choose.Flags = CC_FULLOPEN | CC_RGBINIT;
-  if (!ChooseColorA(&choose)) return;
-  settings_.backColor = static_cast<std::int32_t>(choose.rgbResult);
+  ColorRef color = settings_.backColor;
+  if (!EditColor(hwnd(), color)) return;
+  settings_.backColor = color;
   designArea_.SetBackColor(settings_.backColor);
   WriteSettings();
   DesignAreaChanged();
@@ -497,10 +492,10 @@ void TMainForm::DesignAreaChanged() {
 }
 
 bool TMainForm::CommitPendingEdit() {
-  // The property panel validates the value being typed when it loses the focus; until it exists
-  // there is nothing to reject.
+  // The cell being typed is validated before the command goes on; a rejected value stops it.
   editAccepted_ = true;
-  if (IsWindowVisible(designWindow_.hwnd())) designWindow_.FocusKeyCapture();
+  if (GridHasFocus()) ValueEditValidate(grid_.Col(), grid_.Row());
+  if (editAccepted_ && IsWindowVisible(designWindow_.hwnd())) designWindow_.FocusKeyCapture();
   return editAccepted_;
 }
 
@@ -572,6 +567,15 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
       return 1;
     }
+    case kRefillSelectorMessage:
+      RebuildObjectSelector();
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      if (reinterpret_cast<HWND>(lParam) == multiLabel_) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
+        return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+      }
+      break;
     case WM_TIMER:
       KillTimer(hwnd(), wParam);
       if (wParam == kRepaintTimer) designWindow_.RefreshDesignSurface();

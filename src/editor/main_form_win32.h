@@ -8,11 +8,13 @@
 //   main_form_win32.cpp          creation, layout, the View toggles, command routing
 //   main_form_project_win32.cpp  start-up, Open, tab switching, Save, the close query
 //   main_form_edit_win32.cpp     the Edit commands, the object selector and the group list
+//   main_form_properties_win32.cpp  the property grid: building it, applying and validating cells
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,13 +31,15 @@
 #include "editor/splitter_win32.h"
 #include "platform/window_win32.h"
 #include "player/page_window_win32.h"
+#include "properties/property_rows.h"
+#include "properties/value_edit_win32.h"
 #include "storage/startup_context.h"
 
 namespace plexara {
 
 class TSplashForm;
 
-class TMainForm final : public win32::Window, private DesignHost {
+class TMainForm final : public win32::Window, private DesignHost, private ValueEditEvents {
  public:
   explicit TMainForm(StartupContext& context);
   ~TMainForm() override;
@@ -57,6 +61,7 @@ class TMainForm final : public win32::Window, private DesignHost {
   const EditorDocument& document() const { return document_; }
   TAutoRunForm* workingPage() const { return workingPage_.get(); }
   TEditForm& designWindow() { return designWindow_; }
+  ValueEdit& propertyGrid() { return grid_; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -66,6 +71,7 @@ class TMainForm final : public win32::Window, private DesignHost {
  private:
   static constexpr UINT_PTR kRepaintTimer = 1;    // the surface repainted once the page is placed
   static constexpr UINT_PTR kWhatsNewTimer = 2;   // the What's New check after start
+  static constexpr UINT kRefillSelectorMessage = WM_APP + 40;
 
   // ---- DesignHost ----
   void SelectionRefresh() override;
@@ -130,6 +136,20 @@ class TMainForm final : public win32::Window, private DesignHost {
   void GroupToggled(const std::string& group, bool shown);
   void ShowAllObjects();
 
+  // ---- the property grid (main_form_properties_win32.cpp) ----
+  std::optional<RowTarget> SelectedTarget();
+  void WriteRowStyle(int row);
+  void RewriteRow(int row, const RowTarget& target);
+  void WriteCell(int row, const std::string& value);
+  void ApplyRowEffect(RowEffect effect, int row, const RowTarget& target);
+  void RenamePage(const std::string& text);
+  bool GridHasFocus() const;
+  void ValueEditStringsChange(int row) override;
+  void ValueEditValidate(int column, int row) override;
+  void ValueEditExit() override;
+  void ValueEditEditButtonClick(int row) override;
+  bool ValueEditDrawCell(HDC dc, int column, int row, const RECT& cell, bool current) override;
+
   StartupContext& context_;
   EditorDocument document_;
   EditorSettings settings_;
@@ -148,13 +168,17 @@ class TMainForm final : public win32::Window, private DesignHost {
   HWND palette_ = nullptr;
   HWND logo_ = nullptr;
   HWND leftPanel_ = nullptr;
-  HWND gridArea_ = nullptr;
   HWND multiLabel_ = nullptr;
   HWND tabs_ = nullptr;
   HWND templatePanel_ = nullptr;
   HWND statusBar_ = nullptr;
   HWND tabsMenuOwner_ = nullptr;
   ObjectSelector selector_;
+  ValueEdit grid_;
+  PropertySheet sheet_;
+  bool gridBuilding_ = false;  // the program itself writes cells: the grid's events do nothing
+  bool validating_ = false;
+  bool gridShown_ = false;
   GroupList groupList_;
   DesignArea designArea_;
   TEditForm designWindow_;

@@ -463,6 +463,24 @@ void TAutoRunForm::ApplyPageBounds() {
                std::max(page_.height, kMinimumWindowSize), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void TAutoRunForm::ApplyPageFrame() {
+  if (!hwnd()) return;
+  const PageFrameStyle frame = FrameStyleOf(page_);
+  const auto kept = static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_STYLE)) & WS_VISIBLE;
+  SetWindowLongPtrA(hwnd(), GWL_STYLE, static_cast<LONG_PTR>(frame.style | WS_CLIPCHILDREN | kept));
+  SetWindowLongPtrA(hwnd(), GWL_EXSTYLE, static_cast<LONG_PTR>(frame.exStyle | (layered_ ? WS_EX_LAYERED : 0)));
+  SetWindowTextA(hwnd(), page_.caption.c_str());
+  HICON previous = std::exchange(icon_, IconOf(page_.pageIcon));
+  HICON icon = icon_ ? icon_ : applicationIcon;
+  SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  if (previous) DestroyIcon(previous);
+  SetWindowPos(hwnd(), nullptr, 0, 0, std::max(page_.width, kMinimumWindowSize),
+               std::max(page_.height, kMinimumWindowSize),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  RedrawBackground();
+}
+
 SIZE TAutoRunForm::ContentSize() const {
   RECT client{};
   if (surface_.hwnd()) GetClientRect(surface_.hwnd(), &client);

@@ -117,6 +117,9 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   // The page's left, top, width and height changed: the window takes them, and with it the object
   // surface its new client size.
   void ApplyPageBounds();
+  // The editor changed the page's frame, caption or icon: the window wears them again, at the
+  // page's size, and renders its background for the client that results.
+  void ApplyPageFrame();
   // The page content as the player shows it: the surface (background and drawn objects) and every
   // shown child window over it, into dc with the surface's top-left corner at (0, 0). The window
   // may be hidden. False when there is nothing to paint yet.

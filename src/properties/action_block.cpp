@@ -121,13 +121,13 @@ RowDef CloseAfterActionDef(const RowTarget& t) {
 
 const std::array<RowDef, 3> kObjectActionRows = {{
     {.key = "ClickAction", .kind = RowKind::Choice, .effect = RowEffect::ActionRows, .show = ShowActionKind,
-     .store = StoreActionKind, .choices = ActionKindChoices, .section = true},
+     .store = StoreActionKind, .choices = ActionKindChoices, .section = SectionIcon::Action},
     {.resolve = ParameterRowDef},
     {.resolve = CloseAfterActionDef},
 }};
 const std::array<RowDef, 3> kPageActionRows = {{
     {.key = "Start Action", .kind = RowKind::Choice, .effect = RowEffect::ActionRows, .show = ShowActionKind,
-     .store = StoreActionKind, .choices = ActionKindChoices, .section = true},
+     .store = StoreActionKind, .choices = ActionKindChoices, .section = SectionIcon::Action},
     {.resolve = ParameterRowDef},
     {.resolve = CloseAfterActionDef},
 }};

@@ -77,8 +77,8 @@ bool NotTimedPage(const RowTarget& t) {
 }
 
 const std::array<RowDef, 24> kPageRows = {{
-    {.key = "PageName", .kind = RowKind::Text, .show = ShowText<&PageData::pageName>, .section = true},
-    {.key = "Caption", .kind = RowKind::Text, .effect = RowEffect::Frame, .show = ShowText<&PageData::caption>,
+    {.key = "PageName", .kind = RowKind::Text, .show = ShowText<&PageData::pageName>, .section = SectionIcon::General},
+    {.key = "Caption", .kind = RowKind::Text, .effect = RowEffect::Caption, .show = ShowText<&PageData::caption>,
      .store = StoreText<&PageData::caption>},
     {.key = "BorderStyle", .kind = RowKind::Choice, .effect = RowEffect::Layout, .show = ShowBorder,
      .store = StoreBorder, .choices = BorderChoiceList},
@@ -90,7 +90,7 @@ const std::array<RowDef, 24> kPageRows = {{
      .store = StoreSwitch<&PageData::clickContinue>, .choices = FalseTrueChoices, .disabled = NotTimedPage},
     {.key = "BackColor", .kind = RowKind::Dialog, .effect = RowEffect::Background,
      .show = ShowColor<&PageData::backColor>, .look = CellLook::Color, .editor = RowEditor::Color,
-     .color = ColorField<&PageData::backColor>, .section = true},
+     .color = ColorField<&PageData::backColor>, .section = SectionIcon::Colors},
     {.key = "BackImage", .kind = RowKind::Dialog, .effect = RowEffect::Background,
      .show = ShowPicture<&PageData::backImage>, .editor = RowEditor::Picture,
      .picture = PictureField<&PageData::backImage>},
@@ -110,7 +110,7 @@ const std::array<RowDef, 24> kPageRows = {{
      .show = ShowColor<&PageData::transparentColor>, .look = CellLook::Color, .editor = RowEditor::Color,
      .color = ColorField<&PageData::transparentColor>},
     {.key = "Shadow", .kind = RowKind::Choice, .effect = RowEffect::Frame, .show = ShowSwitch<&PageData::shadow>,
-     .store = StoreSwitch<&PageData::shadow>, .choices = FalseTrueChoices, .section = true},
+     .store = StoreSwitch<&PageData::shadow>, .choices = FalseTrueChoices, .section = SectionIcon::Shadow},
     {.key = "ShadowColor", .kind = RowKind::Dialog, .effect = RowEffect::Frame,
      .show = ShowColor<&PageData::shadowColor>, .look = CellLook::Color, .editor = RowEditor::Color,
      .color = ColorField<&PageData::shadowColor>},
@@ -122,7 +122,7 @@ const std::array<RowDef, 24> kPageRows = {{
      .number = Percent<&PageData::shadowAlpha>, .storeNumber = StorePercent<&PageData::shadowAlpha>,
      .bounds = {.minimum = 0, .maximum = 100}},
     {.key = "FadeIn", .kind = RowKind::Choice, .show = ShowSwitch<&PageData::fadeIn>,
-     .store = StoreSwitch<&PageData::fadeIn>, .choices = FalseTrueChoices, .section = true},
+     .store = StoreSwitch<&PageData::fadeIn>, .choices = FalseTrueChoices, .section = SectionIcon::Fade},
     {.key = "FadeInDelay (ms)", .kind = RowKind::Number, .number = Number<&PageData::fadeInDelay>,
      .storeNumber = StoreNumber<&PageData::fadeInDelay>, .bounds = {.minimum = 0}},
     {.key = "FadeInStep (%)", .kind = RowKind::Number, .number = Percent<&PageData::fadeInStep>,

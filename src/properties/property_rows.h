@@ -31,9 +31,15 @@ enum class RowKind : std::uint8_t {
 // How the value cell is drawn.
 enum class CellLook : std::uint8_t { Plain, Color, Font, Cursor };
 
+// The icon a row that begins a section carries in the Name column.
+enum class SectionIcon : std::uint8_t {
+  None, General, Visibility, Comment, Sound, Position, Action, Colors, Shadow, Fade, Effect, TabOrder
+};
+
 // What the editor must refresh after a row stored a change.
 enum class RowEffect : std::uint8_t {
   None,        // only stored
+  Caption,     // the page window's caption
   Surface,     // the object's or page's look: repaint the design surface
   Background,  // the page background is rendered again, then the surface
   Frame,       // the page window's frame: mirrored again on the design surface
@@ -94,8 +100,8 @@ struct RowDef {
   std::string* (*text)(const RowTarget&) = nullptr;
   // Rows that do not apply in this state: shown locked, without a list, drawn "Disabled".
   bool (*disabled)(const RowTarget&) = nullptr;
-  // Whether the row begins a section (drawn with a section icon).
-  bool section = false;
+  // The icon of a row that begins a section.
+  SectionIcon section = SectionIcon::None;
   // Rows whose whole definition follows the state (the action parameter row): the entry to use.
   RowDef (*resolve)(const RowTarget&) = nullptr;
 };

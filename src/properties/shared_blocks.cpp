@@ -21,7 +21,7 @@ std::vector<std::string> GroupChoices(const RowTarget& t) { return GroupNames(t.
 
 const std::array<RowDef, 5> kVisibilityRows = {{
     {.key = "Visible", .kind = RowKind::Choice, .show = ShowSwitch<&TCommand::visible>,
-     .store = StoreTrueOnly<&TCommand::visible>, .choices = FalseTrueChoices, .section = true},
+     .store = StoreTrueOnly<&TCommand::visible>, .choices = FalseTrueChoices, .section = SectionIcon::Visibility},
     {.key = "Enabled", .kind = RowKind::Choice, .show = ShowSwitch<&TCommand::enabled>,
      .store = StoreTrueOnly<&TCommand::enabled>, .choices = FalseTrueChoices},
     {.key = "GroupName", .kind = RowKind::OpenChoice, .effect = RowEffect::Groups,
@@ -52,7 +52,7 @@ std::string ShowPageMenu(const RowTarget& t) { return MenuMark(t.page.popupMenu)
 constexpr RowDef CursorRow() {
   return {.key = "Cursor", .kind = RowKind::TextDialog, .show = ShowText<&TCommand::cursor>,
           .store = StoreText<&TCommand::cursor>, .look = CellLook::Cursor, .editor = RowEditor::FileCursor,
-          .section = true};
+          .section = SectionIcon::Comment};
 }
 
 const std::array<RowDef, 7> kObjectCommentRows = {{
@@ -82,13 +82,13 @@ const std::array<RowDef, 7> kPageCommentRows = {{
 // ---- sound ----
 
 template <auto Member>
-constexpr RowDef SoundRow(std::string_view key, bool section = false) {
+constexpr RowDef SoundRow(std::string_view key, SectionIcon section = SectionIcon::None) {
   return {.key = key, .kind = RowKind::TextDialog, .show = ShowText<Member>, .store = StoreText<Member>,
           .editor = RowEditor::FileAll, .section = section};
 }
 
 const std::array<RowDef, 5> kObjectSoundRows = {{
-    SoundRow<&TCommand::clickSound>("ClickSound", true),
+    SoundRow<&TCommand::clickSound>("ClickSound", SectionIcon::Sound),
     SoundRow<&TCommand::mouseEnterSound>("MouseEnterSound"),
     SoundRow<&TCommand::mouseLeaveSound>("MouseLeaveSound"),
     SoundRow<&TCommand::mouseDownSound>("MouseDownSound"),
@@ -96,7 +96,7 @@ const std::array<RowDef, 5> kObjectSoundRows = {{
 }};
 
 const std::array<RowDef, 3> kPageSoundRows = {{
-    SoundRow<&PageData::startSound>("StartSound", true),
+    SoundRow<&PageData::startSound>("StartSound", SectionIcon::Sound),
     {.key = "StartSoundLoop", .kind = RowKind::Choice, .show = ShowSwitch<&PageData::startSoundLoop>,
      .store = StoreSwitch<&PageData::startSoundLoop>, .choices = FalseTrueChoices},
     {.key = "StartSoundDelay (s)", .kind = RowKind::Number, .number = Number<&PageData::startSoundDelay>,
@@ -118,13 +118,13 @@ bool StoreBoundsNumber(const RowTarget& t, std::int32_t value) {
 }
 
 template <std::int32_t ObjectBounds::*Member>
-constexpr RowDef BoundsRow(std::string_view key, NumberBounds limits, bool section = false) {
+constexpr RowDef BoundsRow(std::string_view key, NumberBounds limits, SectionIcon section = SectionIcon::None) {
   return {.key = key, .kind = RowKind::Number, .effect = RowEffect::Bounds, .number = BoundsNumber<Member>,
           .storeNumber = StoreBoundsNumber<Member>, .bounds = limits, .section = section};
 }
 
 const std::array<RowDef, 4> kObjectPositionRows = {{
-    BoundsRow<&ObjectBounds::left>("Left", {}, true),
+    BoundsRow<&ObjectBounds::left>("Left", {}, SectionIcon::Position),
     BoundsRow<&ObjectBounds::top>("Top", {}),
     BoundsRow<&ObjectBounds::width>("Width", {.minimum = 2}),
     BoundsRow<&ObjectBounds::height>("Height", {.minimum = 2}),
@@ -132,7 +132,7 @@ const std::array<RowDef, 4> kObjectPositionRows = {{
 
 const std::array<RowDef, 4> kPagePositionRows = {{
     {.key = "Left", .kind = RowKind::Locked, .show = [](const RowTarget& t) { return std::to_string(t.page.left); },
-     .disabled = Always, .section = true},
+     .disabled = Always, .section = SectionIcon::Position},
     {.key = "Top", .kind = RowKind::Locked, .show = [](const RowTarget& t) { return std::to_string(t.page.top); },
      .disabled = Always},
     {.key = "Width", .kind = RowKind::Number, .effect = RowEffect::Layout, .number = Number<&PageData::width>,

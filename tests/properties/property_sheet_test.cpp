@@ -111,7 +111,7 @@ TEST(PageSheet, ChoicesStoreTheirCodesAndIgnoreUnlistedText) {
   EXPECT_EQ(page.gradientStyle, 7);
   EXPECT_EQ(ApplyCellText(sheet, 9, target, "Stretch"), RowEffect::Background);
   EXPECT_EQ(page.backImageStyle, 2);
-  EXPECT_EQ(ApplyCellText(sheet, 2, target, "Welcome"), RowEffect::Frame);
+  EXPECT_EQ(ApplyCellText(sheet, 2, target, "Welcome"), RowEffect::Caption);
   EXPECT_EQ(page.caption, "Welcome");
   EXPECT_EQ(ApplyCellText(sheet, 14, target, "False"), RowEffect::Frame);
   EXPECT_FALSE(page.shadow);

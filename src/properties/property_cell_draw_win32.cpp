@@ -1,0 +1,149 @@
+#include "properties/property_cell_draw_win32.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/gdi_objects_win32.h"
+
+namespace plexara {
+namespace {
+
+constexpr COLORREF kDisabledFill = RGB(230, 230, 230);
+constexpr COLORREF kSilver = RGB(192, 192, 192);
+
+COLORREF Darker(COLORREF color, int by) {
+  return RGB(std::max(0, GetRValue(color) - by), std::max(0, GetGValue(color) - by), std::max(0, GetBValue(color) - by));
+}
+
+void Fill(HDC dc, const RECT& rect, COLORREF color) {
+  GdiObject<HBRUSH> brush(CreateSolidBrush(color));
+  FillRect(dc, &rect, brush.get());
+}
+
+void Line(HDC dc, int x1, int y, int x2, COLORREF color) {
+  GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, color));
+  SelectIn select(dc, pen.get());
+  MoveToEx(dc, x1, y, nullptr);
+  LineTo(dc, x2, y);
+}
+
+void Text(HDC dc, const RECT& cell, int indent, std::string_view text, COLORREF color) {
+  RECT area = cell;
+  area.left += indent;
+  area.right -= 1;
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, color);
+  DrawTextA(dc, text.data(), static_cast<int>(text.size()), &area,
+            DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
+void PaintTitle(HDC dc, const CellPaint& p) {
+  Fill(dc, p.cell, GetSysColor(COLOR_BTNFACE));
+  // The shading takes the colour the cell really shows at its top-left corner, whatever the theme.
+  const COLORREF base = GetPixel(dc, p.cell.left, p.cell.top);
+  const COLORREF from = base == CLR_INVALID ? GetSysColor(COLOR_BTNFACE) : base;
+  for (int i = 0; i < 3; ++i) Line(dc, p.cell.left, p.cell.bottom - 4 + i, p.cell.right, Darker(from, 10 * (i + 1)));
+  Text(dc, p.cell, 3, p.column == 0 ? "Name" : "Value", GetSysColor(COLOR_BTNTEXT));
+}
+
+void PaintKey(HDC dc, const CellPaint& p) {
+  Fill(dc, p.cell, p.current ? GetSysColor(COLOR_HIGHLIGHT) : p.background);
+  if (!p.shown) return;
+  const SectionIcon icon = p.row == 1 ? SectionIcon::General : p.shown->def.section;
+  if (icon != SectionIcon::None)
+    DrawSectionIcon(dc, icon, p.cell.left, p.cell.top + (p.cell.bottom - p.cell.top - 16) / 2);
+  Text(dc, p.cell, 17, p.shown->key, p.current ? GetSysColor(COLOR_HIGHLIGHTTEXT) : GetSysColor(COLOR_WINDOWTEXT));
+}
+
+void PaintValue(HDC dc, const CellPaint& p) {
+  Fill(dc, p.cell, p.background);
+  if (!p.shown) return;
+  const SheetRow& shown = *p.shown;
+  if (shown.disabled) {
+    Fill(dc, p.cell, kDisabledFill);
+    LOGFONTA face{};
+    GetObjectA(p.font ? p.font : GetStockObject(DEFAULT_GUI_FONT), sizeof(face), &face);
+    face.lfWeight = FW_BOLD;
+    GdiObject<HFONT> bold(CreateFontIndirectA(&face));
+    SelectIn select(dc, bold.get());
+    Text(dc, p.cell, 2, "Disabled", RGB(255, 255, 255));
+    return;
+  }
+  switch (shown.def.look) {
+    case CellLook::Color: {
+      const RECT swatch{p.cell.left + 2, p.cell.top + 2, p.cell.left + 16, p.cell.bottom - 2};
+      Fill(dc, swatch, ColorOf(shown.color));
+      GdiObject<HBRUSH> frame(CreateSolidBrush(RGB(0, 0, 0)));
+      FrameRect(dc, &swatch, frame.get());
+      Text(dc, p.cell, 18, shown.value, GetSysColor(COLOR_WINDOWTEXT));
+      return;
+    }
+    case CellLook::Cursor:
+      Text(dc, p.cell, 2, shown.value.empty() ? std::string_view("[Default]") : std::string_view(shown.value),
+           GetSysColor(COLOR_WINDOWTEXT));
+      return;
+    case CellLook::Font:
+    case CellLook::Plain:
+      break;
+  }
+  Text(dc, p.cell, 2, shown.value, GetSysColor(COLOR_WINDOWTEXT));
+}
+
+// Each section's icon: a rounded tile in its own colour with a small white figure.
+struct IconStyle {
+  COLORREF tile;
+  char letter;
+};
+IconStyle StyleOf(SectionIcon icon) {
+  switch (icon) {
+    case SectionIcon::General: return {RGB(52, 101, 164), 'i'};
+    case SectionIcon::Visibility: return {RGB(78, 154, 6), 'V'};
+    case SectionIcon::Comment: return {RGB(193, 125, 17), 'C'};
+    case SectionIcon::Sound: return {RGB(117, 80, 123), 'S'};
+    case SectionIcon::Position: return {RGB(85, 87, 83), 'P'};
+    case SectionIcon::Action: return {RGB(204, 0, 0), 'A'};
+    case SectionIcon::Colors: return {RGB(245, 121, 0), 'B'};
+    case SectionIcon::Shadow: return {RGB(46, 52, 54), 'D'};
+    case SectionIcon::Fade: return {RGB(114, 159, 207), 'F'};
+    case SectionIcon::Effect: return {RGB(173, 127, 168), 'E'};
+    case SectionIcon::TabOrder: return {RGB(32, 74, 135), 'T'};
+    case SectionIcon::None: break;
+  }
+  return {RGB(128, 128, 128), ' '};
+}
+
+}  // namespace
+
+void DrawSectionIcon(HDC dc, SectionIcon icon, int x, int y) {
+  if (icon == SectionIcon::None) return;
+  const IconStyle style = StyleOf(icon);
+  GdiObject<HBRUSH> brush(CreateSolidBrush(style.tile));
+  GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, Darker(style.tile, 40)));
+  SelectIn selectBrush(dc, brush.get());
+  SelectIn selectPen(dc, pen.get());
+  RoundRect(dc, x + 2, y + 2, x + 15, y + 15, 4, 4);
+  LOGFONTA face{};
+  face.lfHeight = -9;
+  face.lfWeight = FW_BOLD;
+  lstrcpyA(face.lfFaceName, "Arial");
+  GdiObject<HFONT> font(CreateFontIndirectA(&face));
+  SelectIn selectFont(dc, font.get());
+  RECT tile{x + 2, y + 2, x + 15, y + 15};
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(255, 255, 255));
+  DrawTextA(dc, &style.letter, 1, &tile, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+}
+
+void PaintPropertyCell(HDC dc, const CellPaint& p) {
+  SavedDc saved(dc);
+  if (p.font) SelectObject(dc, p.font);
+  if (p.row == 0) {
+    PaintTitle(dc, p);
+    return;
+  }
+  if (p.column == 0) PaintKey(dc, p);
+  else PaintValue(dc, p);
+  if (p.row == 1) Line(dc, p.cell.left, p.cell.top, p.cell.right, p.background);
+}
+
+}  // namespace plexara
