@@ -1,15 +1,17 @@
 // The property panel of the main window: ShowProperties builds the grid for the selection from the
 // row tables, and the grid's events store typed, picked and edited values into the live page or
 // object, then refresh whatever shows them.
+#include "editor/main_form_win32.h"
+
 #include <commctrl.h>
 
-#include "editor/main_form_win32.h"
 #include "editor/project_lifecycle.h"
 #include "platform/shell_seam.h"
 #include "properties/color_editor_win32.h"
 #include "properties/file_filters.h"
 #include "properties/file_picker_win32.h"
 #include "properties/folder_picker_win32.h"
+#include "properties/page_name_lists.h"
 #include "properties/page_rows.h"
 #include "properties/picture_editor_win32.h"
 #include "properties/property_cell_draw_win32.h"
@@ -65,11 +67,12 @@ void TMainForm::ShowProperties() {
     ShowWindow(grid_.hwnd(), SW_HIDE);
     gridShown_ = false;
     grid_.Clear();
-    sheet_ = PropertySheet{};
+    sheet_ = RowSheet{};
     if (const std::optional<RowTarget> target = SelectedTarget()) {
-      sheet_ = BuildPropertySheet(*target);
+      sheet_ = BuildRowSheet(*target);
       for (const SheetRow& shown : sheet_.rows) grid_.AppendRow(shown.key, shown.value);
       for (int row = 1; row <= sheet_.RowCount(); ++row) WriteRowStyle(row);
+      grid_.FitKeyColumn(kKeyIndent);
       if (keptRow <= sheet_.RowCount()) grid_.SetRow(keptRow);
       gridShown_ = true;
     }
@@ -87,6 +90,7 @@ void TMainForm::ShowProperties() {
   }
   SetStatusText(0, status);
   LayOut();
+  if (gridShown_) UpdateWindow(grid_.hwnd());
 }
 
 void TMainForm::WriteRowStyle(int row) {

@@ -175,7 +175,7 @@ class TMainForm final : public win32::Window, private DesignHost, private ValueE
   HWND tabsMenuOwner_ = nullptr;
   ObjectSelector selector_;
   ValueEdit grid_;
-  PropertySheet sheet_;
+  RowSheet sheet_;
   bool gridBuilding_ = false;  // the program itself writes cells: the grid's events do nothing
   bool validating_ = false;
   bool gridShown_ = false;

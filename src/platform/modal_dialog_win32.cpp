@@ -118,8 +118,10 @@ INT_PTR CALLBACK ModalDialog::StaticProc(HWND hwnd, UINT message, WPARAM wParam,
     case WM_NOTIFY:
       SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, dialog->OnNotify(*reinterpret_cast<const NMHDR*>(lParam)));
       return TRUE;
-    default:
-      return FALSE;
+    default: {
+      INT_PTR result = FALSE;
+      return dialog->OnMessage(message, wParam, lParam, result) ? result : FALSE;
+    }
   }
 }
 

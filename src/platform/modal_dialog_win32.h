@@ -59,6 +59,15 @@ class ModalDialog {
     (void)header;
     return 0;
   }
+  // Any other message (owner drawing, colours); true when handled, with the dialog procedure's
+  // result in `result`.
+  virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    (void)message;
+    (void)wParam;
+    (void)lParam;
+    (void)result;
+    return false;
+  }
 
  private:
   static INT_PTR CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -52,7 +52,7 @@ void PaintKey(HDC dc, const CellPaint& p) {
   const SectionIcon icon = p.row == 1 ? SectionIcon::General : p.shown->def.section;
   if (icon != SectionIcon::None)
     DrawSectionIcon(dc, icon, p.cell.left, p.cell.top + (p.cell.bottom - p.cell.top - 16) / 2);
-  Text(dc, p.cell, 17, p.shown->key, p.current ? GetSysColor(COLOR_HIGHLIGHTTEXT) : GetSysColor(COLOR_WINDOWTEXT));
+  Text(dc, p.cell, kKeyIndent, p.shown->key, p.current ? GetSysColor(COLOR_HIGHLIGHTTEXT) : GetSysColor(COLOR_WINDOWTEXT));
 }
 
 void PaintValue(HDC dc, const CellPaint& p) {

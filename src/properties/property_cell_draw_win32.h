@@ -11,6 +11,9 @@
 
 namespace plexara {
 
+// Where keys start in the Name column: right of the section icons.
+inline constexpr int kKeyIndent = 17;
+
 struct CellPaint {
   int column = 0;  // 0 Name, 1 Value
   int row = 0;     // 0 the title row

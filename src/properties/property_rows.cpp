@@ -2,12 +2,12 @@
 
 namespace plexara {
 
-const SheetRow* PropertySheet::Row(int row) const {
+const SheetRow* RowSheet::Row(int row) const {
   if (row < 1 || row > RowCount()) return nullptr;
   return &rows[static_cast<std::size_t>(row - 1)];
 }
 
-SheetRow* PropertySheet::Row(int row) {
+SheetRow* RowSheet::Row(int row) {
   if (row < 1 || row > RowCount()) return nullptr;
   return &rows[static_cast<std::size_t>(row - 1)];
 }
@@ -34,16 +34,16 @@ SheetRow BuildRow(const RowDef& entry, const RowTarget& target) {
   return row;
 }
 
-void AppendRows(PropertySheet& sheet, std::span<const RowDef> table, const RowTarget& target) {
+void AppendRows(RowSheet& sheet, std::span<const RowDef> table, const RowTarget& target) {
   for (const RowDef& def : table) sheet.rows.push_back(BuildRow(def, target));
 }
 
-void RefreshRow(PropertySheet& sheet, int row, const RowTarget& target) {
+void RefreshRow(RowSheet& sheet, int row, const RowTarget& target) {
   SheetRow* shown = sheet.Row(row);
   if (shown && shown->source) *shown = BuildRow(*shown->source, target);
 }
 
-std::optional<RowEffect> ApplyCellText(PropertySheet& sheet, int row, const RowTarget& target, std::string_view text) {
+std::optional<RowEffect> ApplyCellText(RowSheet& sheet, int row, const RowTarget& target, std::string_view text) {
   SheetRow* shown = sheet.Row(row);
   if (!shown || shown->disabled || shown->kind == RowKind::Number || !shown->def.store) return std::nullopt;
   shown->value = std::string(text);
@@ -52,7 +52,7 @@ std::optional<RowEffect> ApplyCellText(PropertySheet& sheet, int row, const RowT
   return shown->def.effect;
 }
 
-std::optional<NumberResult> ValidateNumberCell(PropertySheet& sheet, int row, const RowTarget& target,
+std::optional<NumberResult> ValidateNumberCell(RowSheet& sheet, int row, const RowTarget& target,
                                                std::string_view text) {
   SheetRow* shown = sheet.Row(row);
   if (!shown || shown->disabled || shown->kind != RowKind::Number || !shown->def.number) return std::nullopt;

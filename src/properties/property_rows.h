@@ -122,7 +122,7 @@ inline constexpr int kNoBlock = 1000;
 
 // The rows of one selection and where the shared blocks start (row numbers count from 1; a block
 // that is not shown keeps kNoBlock).
-struct PropertySheet {
+struct RowSheet {
   std::vector<SheetRow> rows;  // rows[0] is row 1
   int positionBlockRow = kNoBlock;
   int actionBlockRow = kNoBlock;
@@ -141,13 +141,13 @@ struct PropertySheet {
 // Builds the shown state of one table entry (which must outlive the sheet).
 SheetRow BuildRow(const RowDef& def, const RowTarget& target);
 // Appends the rows of a table (kept for the program's lifetime).
-void AppendRows(PropertySheet& sheet, std::span<const RowDef> table, const RowTarget& target);
+void AppendRows(RowSheet& sheet, std::span<const RowDef> table, const RowTarget& target);
 // Rebuilds the shown state of one row from its table entry (resolving it again).
-void RefreshRow(PropertySheet& sheet, int row, const RowTarget& target);
+void RefreshRow(RowSheet& sheet, int row, const RowTarget& target);
 
 // Stores the cell text of a text, choice or dialog row: the effect when something changed.
 // Number rows store nothing while typed.
-std::optional<RowEffect> ApplyCellText(PropertySheet& sheet, int row, const RowTarget& target, std::string_view text);
+std::optional<RowEffect> ApplyCellText(RowSheet& sheet, int row, const RowTarget& target, std::string_view text);
 
 // Leaving a number cell: parses and clamps. `accepted` is false when the text does not parse (the
 // caller shows `message`); `shown` is what the cell must show afterwards (the stored value);
@@ -158,7 +158,7 @@ struct NumberResult {
   std::string shown;
   std::optional<RowEffect> effect;
 };
-std::optional<NumberResult> ValidateNumberCell(PropertySheet& sheet, int row, const RowTarget& target,
+std::optional<NumberResult> ValidateNumberCell(RowSheet& sheet, int row, const RowTarget& target,
                                                std::string_view text);
 
 // ---- helpers the row tables share ----

@@ -150,7 +150,7 @@ bool WithoutAction(int kind) {
   return kind >= static_cast<int>(ObjectKind::ListBox) && kind <= static_cast<int>(ObjectKind::ShellListView);
 }
 
-int Append(PropertySheet& sheet, std::span<const RowDef> rows, const RowTarget& target) {
+int Append(RowSheet& sheet, std::span<const RowDef> rows, const RowTarget& target) {
   const int start = sheet.NextRow();
   AppendRows(sheet, rows, target);
   return start;
@@ -179,8 +179,8 @@ std::span<const RowDef> KindRows(int kind) {
   return {};
 }
 
-PropertySheet BuildPropertySheet(const RowTarget& target) {
-  PropertySheet sheet;
+RowSheet BuildRowSheet(const RowTarget& target) {
+  RowSheet sheet;
   if (!target.object) {
     AppendRows(sheet, PageRows(), target);
     sheet.commentBlockRow = Append(sheet, PageCommentRows(), target);

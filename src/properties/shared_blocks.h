@@ -26,6 +26,6 @@ std::span<const RowDef> KindRows(int kind);
 
 // Builds the whole sheet for the target: the page's rows and blocks when no object is set, else
 // the object's kind rows, its visibility block and the shared blocks its kind takes.
-PropertySheet BuildPropertySheet(const RowTarget& target);
+RowSheet BuildRowSheet(const RowTarget& target);
 
 }  // namespace plexara

@@ -57,7 +57,7 @@ bool ValueEdit::Create(HWND parent, int id, ValueEditEvents& events) {
   if (!win32::Window::Create(args)) return false;
   SetWindowLongPtrA(hwnd(), GWLP_ID, id);
   const int dpi = WindowDpi(hwnd());
-  keyWidth_ = MulDiv(100, dpi, 96);
+  baseKeyWidth_ = keyWidth_ = MulDiv(100, dpi, 96);
   minValueWidth_ = MulDiv(95, dpi, 96);
   LOGFONTW face = win32::MessageFont();
   ownFont_.Reset(CreateFontIndirectW(&face));
@@ -188,6 +188,26 @@ RECT ValueEdit::CellRect(int column, int row) const {
   return RECT{keyWidth_, top, right, top + rowHeight_ - 1};
 }
 
+void ValueEdit::FitKeyColumn(int indent) {
+  HDC dc = GetDC(hwnd());
+  HGDIOBJ old = SelectObject(dc, font_);
+  int widest = 0;
+  for (int row = 1; row < RowCount(); ++row) {
+    SIZE size{};
+    const std::string& key = Key(row);
+    GetTextExtentPoint32A(dc, key.c_str(), static_cast<int>(key.size()), &size);
+    widest = std::max<int>(widest, size.cx);
+  }
+  SelectObject(dc, old);
+  ReleaseDC(hwnd(), dc);
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  const int room = std::max<int>(baseKeyWidth_, client.right - minValueWidth_);
+  keyWidth_ = std::clamp(widest + indent + 4, baseKeyWidth_, room);
+  PlaceEditor();
+  Redraw();
+}
+
 RECT ValueEdit::ButtonRect(int row) const {
   RECT cell = CellRect(1, row);
   cell.left = std::max(cell.left, cell.right - (rowHeight_ - 1));
@@ -210,7 +230,7 @@ void ValueEdit::UpdateScrollBar() {
   if (!hwnd()) return;
   SCROLLINFO info{};
   info.cbSize = sizeof(info);
-  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
   info.nMin = 1;
   info.nMax = std::max(1, RowCount() - 1);
   info.nPage = static_cast<UINT>(VisibleRows());
@@ -481,8 +501,9 @@ LRESULT ValueEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Redraw();
       return 0;
     case WM_SETFOCUS:
+      // Focus handed back by our own closing editor or list stays on the grid.
       if (editorRow_) SetFocus(editor_);
-      else if (!ReadOnly(current_)) OpenEditor();
+      else if (!Owns(reinterpret_cast<HWND>(wParam)) && !ReadOnly(current_)) OpenEditor();
       Redraw();
       return 0;
     case WM_KILLFOCUS:
@@ -511,7 +532,8 @@ LRESULT ValueEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       const int row = RowAt(at.y);
       if (GetFocus() != hwnd() && GetFocus() != editor_) SetFocus(hwnd());
       if (row <= 0) return 0;
-      if (row == current_ && HasButton(row) && PtInRect(&ButtonRect(row), at)) {
+      const RECT button = ButtonRect(row);
+      if (row == current_ && HasButton(row) && PtInRect(&button, at)) {
         PressButton();
         return 0;
       }

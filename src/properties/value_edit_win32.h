@@ -69,6 +69,9 @@ class ValueEdit final : public win32::Window {
   void EndUpdate();
   void InvalidateRow(int row);
   RECT CellRect(int column, int row) const;
+  // Widens the Name column from its 100 pixels (at 96 DPI) to fit the longest key drawn `indent`
+  // pixels from the left, while the Value column keeps its 95; narrows it back for short keys.
+  void FitKeyColumn(int indent);
 
   HWND Editor() const { return editor_; }
   HWND DropList() const { return listOpen_ ? list_ : nullptr; }
@@ -120,6 +123,7 @@ class ValueEdit final : public win32::Window {
   int topRow_ = 1;  // the first property row shown under the title row
   int rowHeight_ = 18;
   int keyWidth_ = 100;
+  int baseKeyWidth_ = 100;
   int minValueWidth_ = 95;
   int updating_ = 0;
   HWND editor_ = nullptr;

@@ -16,7 +16,7 @@ ObjectData MakeObject(ObjectKind kind, const std::string& name) {
   return object;
 }
 
-int RowOf(const PropertySheet& sheet, std::string_view key) {
+int RowOf(const RowSheet& sheet, std::string_view key) {
   for (int row = 1; row <= sheet.RowCount(); ++row)
     if (sheet.Row(row)->key == key) return row;
   return 0;
@@ -25,7 +25,7 @@ int RowOf(const PropertySheet& sheet, std::string_view key) {
 TEST(PageSheet, RowsAndBlocksComeInTheirBindingOrder) {
   PageData page;
   page.pageName = "Main";
-  const PropertySheet sheet = BuildPropertySheet(RowTarget{page});
+  const RowSheet sheet = BuildRowSheet(RowTarget{page});
   ASSERT_EQ(sheet.RowCount(), 41);
   EXPECT_EQ(sheet.commentBlockRow, 25);
   EXPECT_EQ(sheet.soundBlockRow, 32);
@@ -55,7 +55,7 @@ TEST(PageSheet, StayTimeAndClickContinueOnlyApplyToTimedPages) {
   for (const PageKind kind : {PageKind::SplashScreen, PageKind::MainPage, PageKind::SubPage, PageKind::ExitForm}) {
     PageData page;
     page.pageKind = static_cast<std::uint8_t>(kind);
-    PropertySheet sheet = BuildPropertySheet(RowTarget{page});
+    RowSheet sheet = BuildRowSheet(RowTarget{page});
     const bool timed = kind == PageKind::SplashScreen || kind == PageKind::ExitForm;
     EXPECT_EQ(sheet.Row(5)->disabled, !timed);
     EXPECT_EQ(sheet.Row(6)->choices.empty(), !timed);
@@ -67,7 +67,7 @@ TEST(PageSheet, StayTimeAndClickContinueOnlyApplyToTimedPages) {
 
 TEST(PageSheet, NumberRowsParseClampAndAlwaysShowWhatIsStored) {
   PageData page;
-  PropertySheet sheet = BuildPropertySheet(RowTarget{page});
+  RowSheet sheet = BuildRowSheet(RowTarget{page});
   const RowTarget target{page};
   const struct {
     int row;
@@ -100,7 +100,7 @@ TEST(PageSheet, NumberRowsParseClampAndAlwaysShowWhatIsStored) {
 
 TEST(PageSheet, ChoicesStoreTheirCodesAndIgnoreUnlistedText) {
   PageData page;
-  PropertySheet sheet = BuildPropertySheet(RowTarget{page});
+  RowSheet sheet = BuildRowSheet(RowTarget{page});
   const RowTarget target{page};
   EXPECT_EQ(sheet.Row(10)->choices,
             (std::vector<std::string>{"None", "TopBottom", "BottomTop", "LeftRight", "RightLeft", "MiddleTopBottom",
@@ -170,7 +170,7 @@ TEST(ObjectSheet, EachKindGetsItsBlocks) {
   for (const auto& c : cases) {
     PageData page;
     page.objects.push_back(MakeObject(c.kind, "Thing1"));
-    const PropertySheet sheet = BuildPropertySheet(RowTarget{page, &page.objects[0]});
+    const RowSheet sheet = BuildRowSheet(RowTarget{page, &page.objects[0]});
     EXPECT_EQ(sheet.RowCount(), c.rows) << int(c.kind);
     EXPECT_EQ(sheet.visibilityBlockRow, 1);
     EXPECT_EQ(sheet.commentBlockRow, c.comment) << int(c.kind);
@@ -189,7 +189,7 @@ TEST(ObjectSheet, SharedRowsEditTheObject) {
   page.objects[2].command.groupName = "Menu";
   ObjectData& button = page.objects[0];
   const RowTarget target{page, &button};
-  PropertySheet sheet = BuildPropertySheet(target);
+  RowSheet sheet = BuildRowSheet(target);
   EXPECT_EQ(sheet.Row(3)->choices, std::vector<std::string>{"Menu"});
   EXPECT_EQ(ApplyCellText(sheet, 3, target, "Tabs"), RowEffect::Groups);
   EXPECT_EQ(ApplyCellText(sheet, 1, target, "no"), std::optional(RowEffect::None));  // not "True": false
@@ -237,7 +237,7 @@ TEST(ActionBlock, EveryKindHasItsParameterRow) {
     PageData page;
     page.command.actionKind = static_cast<std::uint8_t>(kind);
     page.command.actionTarget = "x";
-    const PropertySheet sheet = BuildPropertySheet(RowTarget{page});
+    const RowSheet sheet = BuildRowSheet(RowTarget{page});
     const SheetRow& parameter = *sheet.Row(sheet.actionBlockRow + 1);
     const SheetRow& close = *sheet.Row(sheet.actionBlockRow + 2);
     EXPECT_EQ(sheet.Row(sheet.actionBlockRow)->value, ActionKindName(kind));
@@ -259,7 +259,7 @@ TEST(ActionBlock, ChoosingAKindClearsItsSettingsAndRebuildsTheRows) {
   action.actionParameters = "-x";
   action.closeAfterAction = true;
   const RowTarget target{page, &page.objects[0]};
-  PropertySheet sheet = BuildPropertySheet(target);
+  RowSheet sheet = BuildRowSheet(target);
   const int kindRow = sheet.actionBlockRow;
   EXPECT_EQ(sheet.Row(kindRow)->key, "ClickAction");
   EXPECT_EQ(sheet.Row(kindRow)->choices.size(), 29u);
@@ -303,7 +303,7 @@ TEST(ActionBlock, PageListsLeaveOutThePageBeingEdited) {
     PageData page;
     page.pageName = c.editing;
     page.command.actionKind = c.action;
-    const PropertySheet sheet = BuildPropertySheet(RowTarget{page, nullptr, &pages});
+    const RowSheet sheet = BuildRowSheet(RowTarget{page, nullptr, &pages});
     EXPECT_EQ(sheet.Row(sheet.actionBlockRow + 1)->choices, c.listed) << c.editing << int(c.action);
   }
   PageData page;
@@ -311,7 +311,7 @@ TEST(ActionBlock, PageListsLeaveOutThePageBeingEdited) {
   page.objects.push_back(MakeObject(ObjectKind::Button, "Button1"));
   page.objects.push_back(MakeObject(ObjectKind::SlideShow, "Show1"));
   page.objects[1].command.actionKind = kActionPlay;
-  const PropertySheet sheet = BuildPropertySheet(RowTarget{page, &page.objects[1]});
+  const RowSheet sheet = BuildRowSheet(RowTarget{page, &page.objects[1]});
   EXPECT_EQ(sheet.Row(sheet.actionBlockRow + 1)->choices, (std::vector<std::string>{"Player1", "Show1"}));
 }
 
