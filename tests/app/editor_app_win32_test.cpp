@@ -15,6 +15,9 @@
 
 #include "editor/editor_files_win32.h"
 #include "objects/object_bounds.h"
+#include "properties/property_cell_draw_win32.h"
+#include "properties/shared_blocks.h"
+#include "properties/value_edit_win32.h"
 #include "sample/sample_project.h"
 #include "storage/page_file.h"
 #include "storage/project_file.h"
@@ -76,6 +79,63 @@ void Keys(std::initializer_list<WORD> down) {
     inputs.push_back(input);
   }
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+COLORREF ScreenPixel(HWND window, POINT client) {
+  ClientToScreen(window, &client);
+  HDC screen = GetDC(nullptr);
+  const COLORREF color = GetPixel(screen, client.x, client.y);
+  ReleaseDC(nullptr, screen);
+  return color;
+}
+
+bool Reddish(COLORREF color) { return GetRValue(color) > 200 && GetGValue(color) < 80 && GetBValue(color) < 80; }
+
+// Where the editor's grid has its cells: a grid of ours in this process, the same size, with the
+// same rows, lays them out the same way.
+class GridLayout final : private ValueEditEvents {
+ public:
+  GridLayout(HWND remote, const RowSheet& sheet) {
+    RECT client{};
+    GetClientRect(remote, &client);
+    host_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, client.right, client.bottom, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+    grid_.Create(host_, 1, *this);
+    MoveWindow(grid_.hwnd(), 0, 0, client.right, client.bottom, FALSE);
+    for (const SheetRow& row : sheet.rows) grid_.AppendRow(row.key, row.value);
+    grid_.FitKeyColumn(kKeyIndent);
+  }
+  ~GridLayout() override { DestroyWindow(host_); }
+  POINT ValueAt(int row) const {
+    const RECT cell = grid_.CellRect(1, row);
+    return POINT{cell.left + 8, (cell.top + cell.bottom) / 2};
+  }
+  POINT ButtonAt(int row) const {
+    const RECT cell = grid_.CellRect(1, row);
+    return POINT{cell.right - grid_.RowHeight() / 2, (cell.top + cell.bottom) / 2};
+  }
+
+ private:
+  void ValueEditStringsChange(int) override {}
+  void ValueEditValidate(int, int) override {}
+  void ValueEditExit() override {}
+  void ValueEditEditButtonClick(int) override {}
+  bool ValueEditDrawCell(HDC, int, int, const RECT&, bool) override { return false; }
+  HWND host_ = nullptr;
+  ValueEdit grid_;
+};
+
+void ClickAt(HWND window, POINT at) {
+  PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+  PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+}
+
+std::string StatusOf(HWND main) {
+  HWND status = FindWindowExA(main, nullptr, STATUSCLASSNAMEA, nullptr);
+  char text[128] = {};
+  SendMessageA(status, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));  // part 0, marshalled
+  return text;
 }
 
 class EditorApp : public ::testing::Test {
@@ -248,6 +308,108 @@ TEST_F(EditorApp, DraggedObjectSavedWithCtrlSMovesByGridStepsAndPlays) {
     return !GetLayeredWindowAttributes(page, nullptr, &alpha, &flags) || alpha == 255;
   }, 10s);
   testing_support::SaveWindowScreenshot(page, "editor-saved-page-in-player");
+  PostMessageA(page, WM_CLOSE, 0, 0);
+  player.WaitForExit(20s);
+}
+
+// The grid as an author uses it: the object clicked on the surface shows its rows, a Left typed
+// into the grid moves it, the page's BackColor chosen in the colour editor repaints the surface,
+// and after Ctrl+S the player shows both.
+TEST_F(EditorApp, GridEditsReachTheSurfaceTheFileAndThePlayer) {
+  const std::string project = editorFolder_ + "\\Disc";
+  CreateDirectoryA(project.c_str(), nullptr);
+  ASSERT_TRUE(sample::WriteSampleProject(project, sample::SampleForms::MainPageOnly));
+  PageData before;
+  ASSERT_TRUE(LoadPageFile(PageFilePath(project, sample::kMainPageName), before));
+  std::size_t title = before.objects.size();
+  for (std::size_t i = 0; i < before.objects.size(); ++i) {
+    const ObjectBounds b = BoundsOf(before.objects[i].record);
+    if (b.left == sample::kTitleLeft && b.top == sample::kTitleTop) title = i;
+  }
+  ASSERT_LT(title, before.objects.size());
+  WriteIni("START", "DefaultPath", project);
+
+  ChildProcess editor = ChildProcess::Start(editor_);
+  HWND main = WaitForMainWindow(editor);
+  ASSERT_NE(main, nullptr);
+  HWND design = nullptr, grid = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    HWND area = FindWindowExA(main, nullptr, "TDesignArea", nullptr);
+    design = area ? FindWindowExA(area, nullptr, "TEditForm", nullptr) : nullptr;
+    grid = FindWindowExA(main, nullptr, "TValueEdit", nullptr);
+    return design && grid && IsWindowVisible(design) && IsWindowVisible(grid);
+  }, 20s));
+  const int bar = MenuBarBottom(design);
+
+  // The title object, clicked: the grid shows its rows.
+  ClickAt(design, POINT{sample::kTitleLeft + 10, sample::kTitleTop + 6 + bar});
+  ASSERT_TRUE(WaitUntil([&] { return StatusOf(main).rfind("Object Properties", 0) == 0; }, 10s));
+  const RowSheet objectSheet = BuildRowSheet(RowTarget{before, &before.objects[title]});
+  const int leftRow = objectSheet.positionBlockRow;
+  {
+    const GridLayout layout(grid, objectSheet);
+    ClickAt(grid, layout.ValueAt(leftRow));
+  }
+  HWND cell = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    cell = FindWindowExA(grid, nullptr, "Edit", nullptr);
+    return cell && IsWindowVisible(cell);
+  }, 5s));
+  SendMessageA(cell, EM_SETSEL, 0, -1);
+  for (const char c : std::string("40")) PostMessageA(cell, WM_CHAR, static_cast<WPARAM>(c), 1);
+  PostMessageA(cell, WM_KEYDOWN, VK_RETURN, 1);
+  testing_support::SaveWindowScreenshot(main, "editor-grid-left-typed");
+
+  // The page: clicked on the background, its BackColor chosen in the colour editor.
+  const POINT background{5, bar + 5};
+  const COLORREF old = ScreenPixel(design, background);
+  ClickAt(design, background);
+  ASSERT_TRUE(WaitUntil([&] { return StatusOf(main) == "Main Page Properties"; }, 10s));
+  {
+    const RowSheet pageSheet = BuildRowSheet(RowTarget{before});
+    const GridLayout layout(grid, pageSheet);
+    const int backColorRow = 7;
+    ClickAt(grid, layout.ValueAt(backColorRow));
+    WaitUntil([] { return false; }, 300ms);
+    ClickAt(grid, layout.ButtonAt(backColorRow));
+  }
+  HWND colors = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (colors = FindDialog(editor.id(), "Color Editor")) != nullptr; }, 10s));
+  HWND list = GetDlgItem(colors, 202);
+  SendMessageA(list, LB_SETCURSEL, 9, 0);  // "Red"
+  SendMessageA(colors, WM_COMMAND, MAKEWPARAM(202, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  testing_support::SaveWindowScreenshot(colors, "editor-color-editor");
+  PostMessageA(colors, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  ASSERT_TRUE(WaitUntil([&] { return Reddish(ScreenPixel(design, background)); }, 10s))
+      << std::hex << old << " -> " << ScreenPixel(design, background);
+  testing_support::SaveWindowScreenshot(main, "editor-grid-back-color");
+
+  auto saved = [&] {
+    PageData now;
+    return LoadPageFile(PageFilePath(project, sample::kMainPageName), now) && now.objects.size() > title &&
+           BoundsOf(now.objects[title].record).left == 40 && now.backColor == RgbColor(255, 0, 0);
+  };
+  bool written = false;
+  for (int attempt = 0; attempt < 5 && !written; ++attempt) {
+    SetForegroundWindow(main);
+    WaitUntil([&] { return GetForegroundWindow() == main; }, 5s);
+    Keys({VK_CONTROL, 'S'});
+    written = WaitUntil(saved, 4s);
+  }
+  ASSERT_TRUE(written) << "the page file does not hold the new Left and BackColor";
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(editor.WaitForExit(20s));
+
+  ChildProcess player = ChildProcess::Start(project + "\\autorun.exe");
+  const std::string caption = sample::kMainCaption;
+  HWND page = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    const auto pages = FindTopLevelWindows("TAutoRunForm", &caption, player.id());
+    page = pages.empty() ? nullptr : pages[0].hwnd;
+    return page != nullptr && IsWindowVisible(page);
+  }, 30s));
+  EXPECT_TRUE(WaitUntil([&] { return Reddish(ScreenPixel(page, POINT{5, 5})); }, 10s));
+  testing_support::SaveWindowScreenshot(page, "editor-grid-edits-in-player");
   PostMessageA(page, WM_CLOSE, 0, 0);
   player.WaitForExit(20s);
 }
