@@ -61,10 +61,12 @@ std::optional<RowTarget> TMainForm::SelectedTarget() {
 
 void TMainForm::ShowProperties() {
   const int keptRow = grid_.Row();
+  const bool wasShown = gridShown_;
   {
     BuildingScope building(gridBuilding_);
+    // The grid is not painted while it is rebuilt (the update hold), so it never flickers; it is
+    // hidden only when no single selection is left to show.
     grid_.BeginUpdate();
-    ShowWindow(grid_.hwnd(), SW_HIDE);
     gridShown_ = false;
     grid_.Clear();
     sheet_ = RowSheet{};
@@ -89,7 +91,7 @@ void TMainForm::ShowProperties() {
     status = std::string(kMultiSelectedText);
   }
   SetStatusText(0, status);
-  LayOut();
+  if (gridShown_ != wasShown) LayOut();
   if (gridShown_) UpdateWindow(grid_.hwnd());
 }
 

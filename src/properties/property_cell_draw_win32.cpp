@@ -37,6 +37,20 @@ void Text(HDC dc, const RECT& cell, int indent, std::string_view text, COLORREF 
             DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
+// The grid font in bold, made once for each font it is asked for.
+HFONT BoldOf(HFONT font) {
+  static HFONT base = nullptr;
+  static GdiObject<HFONT> bold;
+  if (!bold || base != font) {
+    LOGFONTA face{};
+    GetObjectA(font ? font : GetStockObject(DEFAULT_GUI_FONT), sizeof(face), &face);
+    face.lfWeight = FW_BOLD;
+    bold.Reset(CreateFontIndirectA(&face));
+    base = font;
+  }
+  return bold.get();
+}
+
 void PaintTitle(HDC dc, const CellPaint& p) {
   Fill(dc, p.cell, GetSysColor(COLOR_BTNFACE));
   // The shading takes the colour the cell really shows at its top-left corner, whatever the theme.
@@ -61,11 +75,7 @@ void PaintValue(HDC dc, const CellPaint& p) {
   const SheetRow& shown = *p.shown;
   if (shown.disabled) {
     Fill(dc, p.cell, kDisabledFill);
-    LOGFONTA face{};
-    GetObjectA(p.font ? p.font : GetStockObject(DEFAULT_GUI_FONT), sizeof(face), &face);
-    face.lfWeight = FW_BOLD;
-    GdiObject<HFONT> bold(CreateFontIndirectA(&face));
-    SelectIn select(dc, bold.get());
+    SelectIn select(dc, BoldOf(p.font));
     Text(dc, p.cell, 2, "Disabled", RGB(255, 255, 255));
     return;
   }
@@ -122,11 +132,13 @@ void DrawSectionIcon(HDC dc, SectionIcon icon, int x, int y) {
   SelectIn selectBrush(dc, brush.get());
   SelectIn selectPen(dc, pen.get());
   RoundRect(dc, x + 2, y + 2, x + 15, y + 15, 4, 4);
-  LOGFONTA face{};
-  face.lfHeight = -9;
-  face.lfWeight = FW_BOLD;
-  lstrcpyA(face.lfFaceName, "Arial");
-  GdiObject<HFONT> font(CreateFontIndirectA(&face));
+  static const GdiObject<HFONT> font([] {
+    LOGFONTA face{};
+    face.lfHeight = -9;
+    face.lfWeight = FW_BOLD;
+    lstrcpyA(face.lfFaceName, "Arial");
+    return CreateFontIndirectA(&face);
+  }());
   SelectIn selectFont(dc, font.get());
   RECT tile{x + 2, y + 2, x + 15, y + 15};
   SetBkMode(dc, TRANSPARENT);

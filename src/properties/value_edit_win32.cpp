@@ -227,7 +227,7 @@ int ValueEdit::RowAt(int y) const {
 }
 
 void ValueEdit::UpdateScrollBar() {
-  if (!hwnd()) return;
+  if (!hwnd() || updating_ > 0) return;
   SCROLLINFO info{};
   info.cbSize = sizeof(info);
   info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;

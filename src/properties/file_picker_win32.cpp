@@ -1,0 +1,91 @@
+#include "properties/file_picker_win32.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "properties/file_filters.h"
+#include "properties/file_picker.h"
+#include "properties/folder_picker_win32.h"
+
+namespace plexara {
+namespace {
+
+class PlatformPickSteps final : public FilePickSteps {
+ public:
+  PlatformPickSteps(HWND owner, const std::string& discFolder)
+      : owner_(owner), discFolder_(discFolder) {}
+
+  bool PickFolder(const std::string& label, std::string& value) override {
+    return plexara::PickFolder(owner_, discFolder_, label, value);
+  }
+
+  bool FileExists(const std::string& path) override {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  }
+
+  // The copy goes to a temporary name beside the target first, so a full disk or a read error
+  // never leaves half a file under the name the project will store.
+  bool CopyReplacing(const std::string& source, const std::string& target) override {
+    const std::string temporary = target + ".copying";
+    if (!CopyFileA(source.c_str(), temporary.c_str(), FALSE)) {
+      DeleteFileA(temporary.c_str());
+      return false;
+    }
+    if (!MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+      DeleteFileA(temporary.c_str());
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  HWND owner_;
+  const std::string& discFolder_;
+};
+
+// The path with "." and ".." resolved and "/" turned into "\", as the disc-folder rule compares it.
+std::string FullPath(const std::string& path) {
+  std::vector<char> buffer(MAX_PATH * 4);
+  const DWORD length =
+      GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+  if (length == 0 || length >= buffer.size()) return path;
+  return std::string(buffer.data(), length);
+}
+
+}  // namespace
+
+std::string ChooseFileToOpen(HWND owner, std::string_view filter, const std::string& initial,
+                             const std::string& folder) {
+  const std::string filterText = OpenFilterText(filter);
+  std::vector<char> file(MAX_PATH * 4, '\0');
+  initial.copy(file.data(), std::min(initial.size(), file.size() - 1));
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filterText.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrInitialDir = initial.empty() && !folder.empty() ? folder.c_str() : nullptr;
+  dialog.Flags =
+      OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
+  if (!GetOpenFileNameA(&dialog)) return {};
+  return file.data();
+}
+
+bool PickFile(HWND owner, const std::string& discFolder, std::string_view filter,
+              std::string& value) {
+  const std::string chosen =
+      ChooseFileToOpen(owner, filter, InitialPickPath(discFolder, value), discFolder);
+  if (chosen.empty()) return false;
+  PlatformPickSteps steps(owner, discFolder);
+  const std::optional<std::string> placed =
+      PlaceInDisc(FullPath(discFolder), FullPath(chosen), steps, CurrentMessageBoxes(), owner);
+  if (!placed || *placed == value) return false;
+  value = *placed;
+  return true;
+}
+
+}  // namespace plexara
