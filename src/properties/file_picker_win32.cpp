@@ -1,10 +1,8 @@
 #include "properties/file_picker_win32.h"
 
-#include <commdlg.h>
-
 #include <vector>
 
-#include "properties/file_filters.h"
+#include "properties/file_dialog_win32.h"
 #include "properties/file_picker.h"
 #include "properties/folder_picker_win32.h"
 
@@ -56,29 +54,12 @@ std::string FullPath(const std::string& path) {
 
 }  // namespace
 
-std::string ChooseFileToOpen(HWND owner, std::string_view filter, const std::string& initial,
-                             const std::string& folder) {
-  const std::string filterText = OpenFilterText(filter);
-  std::vector<char> file(MAX_PATH * 4, '\0');
-  initial.copy(file.data(), std::min(initial.size(), file.size() - 1));
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = filterText.c_str();
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrInitialDir = initial.empty() && !folder.empty() ? folder.c_str() : nullptr;
-  dialog.Flags =
-      OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
-  if (!GetOpenFileNameA(&dialog)) return {};
-  return file.data();
-}
-
 bool PickFile(HWND owner, const std::string& discFolder, std::string_view filter,
               std::string& value) {
   const std::string chosen =
-      ChooseFileToOpen(owner, filter, InitialPickPath(discFolder, value), discFolder);
+      AskOpenFileName(owner, {.filter = filter,
+                              .initialFile = InitialPickPath(discFolder, value),
+                              .initialFolder = discFolder});
   if (chosen.empty()) return false;
   PlatformPickSteps steps(owner, discFolder);
   const std::optional<std::string> placed =

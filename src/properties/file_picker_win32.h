@@ -15,9 +15,4 @@ namespace plexara {
 bool PickFile(HWND owner, const std::string& discFolder, std::string_view filter,
               std::string& value);
 
-// The full path of a file the author picks in the platform's open-file dialog, or empty after
-// Cancel. `initial` pre-selects a file; otherwise the dialog starts in `folder`.
-std::string ChooseFileToOpen(HWND owner, std::string_view filter, const std::string& initial,
-                             const std::string& folder);
-
 }  // namespace plexara

@@ -1,7 +1,5 @@
 #include "properties/picture_editor_win32.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <new>
@@ -13,6 +11,7 @@
 #include "platform/modal_dialog_win32.h"
 #include "platform/picture_draw_win32.h"
 #include "platform/shell_seam.h"
+#include "properties/file_dialog_win32.h"
 #include "properties/file_filters.h"
 #include "properties/value_formats.h"
 #include "storage/byte_stream.h"
@@ -96,18 +95,9 @@ class PictureEditor final : public win32::ModalDialog {
   }
 
   void Load() {
-    const std::string filter = OpenFilterText(iconMode_ ? kIconFilter : PictureFileFilter());
-    std::string name(MAX_PATH * 4, '\0');
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = hwnd();
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = name.data();
-    dialog.nMaxFile = static_cast<DWORD>(name.size());
-    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameA(&dialog)) return;
-    name.resize(name.find('\0'));
+    const std::string name =
+        AskOpenFileName(hwnd(), {.filter = iconMode_ ? kIconFilter : PictureFileFilter()});
+    if (name.empty()) return;
     Result<Picture> loaded = LoadPictureFile(name);
     if (!loaded) {
       Inform(loaded.error().message);
@@ -122,20 +112,11 @@ class PictureEditor final : public win32::ModalDialog {
     const SaveFilter format = PictureSaveFilter(PictureKindName(picture_));
     const bool windowsMetafile = picture_.graphicClass() == GraphicClass::Metafile &&
                                  !IsEnhancedMetafile(picture_.payload());
-    const std::string filter = OpenFilterText(format.filter);
-    const std::string extension(windowsMetafile ? std::string_view("wmf") : format.extension);
-    std::string name(MAX_PATH * 4, '\0');
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = hwnd();
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = windowsMetafile ? 2 : 1;  // the metafile filter lists EMF, then WMF
-    dialog.lpstrFile = name.data();
-    dialog.nMaxFile = static_cast<DWORD>(name.size());
-    dialog.lpstrDefExt = extension.c_str();
-    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameA(&dialog)) return;
-    name.resize(name.find('\0'));
+    const std::string name = AskSaveFileName(
+        hwnd(), {.filter = format.filter,
+                 .filterIndex = windowsMetafile ? 2 : 1,  // the metafile filter lists EMF, then WMF
+                 .defaultExtension = windowsMetafile ? std::string_view("wmf") : format.extension});
+    if (name.empty()) return;
     const Result<void> saved = ReplaceFileContents(name, picture_.payload());
     if (!saved) Inform(saved.error().message);
   }

@@ -6,7 +6,6 @@
 #include "properties/rich_text_editor_win32.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <richedit.h>
 
 #include <algorithm>
@@ -21,6 +20,7 @@
 #include "platform/gdi_objects_win32.h"
 #include "platform/modal_dialog_win32.h"
 #include "platform/shell_seam.h"
+#include "properties/file_dialog_win32.h"
 #include "properties/file_filters.h"
 #include "properties/value_formats.h"
 #include "storage/error_report.h"
@@ -639,25 +639,9 @@ class RichTextEditor final : public win32::ModalDialog {
     cleared_ = true;
   }
 
-  std::string AskFileName(bool save) {
-    const std::string filter = OpenFilterText(kRichTextFilter);
-    const std::string folder = ProgramFolder();
-    std::string name(MAX_PATH * 4, '\0');
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = hwnd();
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = name.data();
-    dialog.nMaxFile = static_cast<DWORD>(name.size());
-    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.lpstrDefExt = "rtf";
-    dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
-                   (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-    if (chosen == FALSE) return {};
-    name.resize(std::strlen(name.c_str()));
-    return name;
+  // Load and Save As both start in the program's folder and add ".rtf" to a bare name.
+  static FileDialogRequest FileRequest() {
+    return {.filter = kRichTextFilter, .initialFolder = ProgramFolder(), .defaultExtension = "rtf"};
   }
 
   void ShowError(DWORD code) const {
@@ -665,7 +649,7 @@ class RichTextEditor final : public win32::ModalDialog {
   }
 
   void Load() {
-    const std::string path = AskFileName(false);
+    const std::string path = AskOpenFileName(hwnd(), FileRequest());
     if (path.empty()) return;
     std::string bytes;
     DWORD error = 0;
@@ -678,7 +662,7 @@ class RichTextEditor final : public win32::ModalDialog {
   }
 
   void SaveAs() {
-    const std::string path = AskFileName(true);
+    const std::string path = AskSaveFileName(hwnd(), FileRequest());
     if (path.empty()) return;
     DWORD error = 0;
     if (!WriteFileBytes(path, StreamOut(HasTextExtension(path) ? SF_TEXT : SF_RTF), error))

@@ -1,7 +1,5 @@
 #include "properties/text_editor_win32.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <new>
@@ -10,6 +8,7 @@
 #include "platform/file_system_win32.h"
 #include "platform/modal_dialog_win32.h"
 #include "platform/shell_seam.h"
+#include "properties/file_dialog_win32.h"
 #include "properties/file_filters.h"
 #include "properties/text_lines.h"
 #include "storage/error_report.h"
@@ -63,27 +62,9 @@ class TextEditor final : public win32::ModalDialog {
     }
   }
 
-  // A file name from the platform's open or save dialog; empty when cancelled.
-  std::string AskFileName(bool save) const {
-    const std::string filter = OpenFilterText(kTextFilter);
-    std::string name(MAX_PATH * 4, '\0');
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = hwnd();
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = name.data();
-    dialog.nMaxFile = static_cast<DWORD>(name.size());
-    dialog.lpstrDefExt = "txt";
-    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
-                   (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    if (!(save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog))) return {};
-    name.resize(name.find('\0'));
-    return name;
-  }
-
   void Load() {
-    const std::string path = AskFileName(false);
+    const std::string path =
+        AskOpenFileName(hwnd(), {.filter = kTextFilter, .defaultExtension = "txt"});
     if (path.empty()) return;
     Result<std::string> text = LoadTextFile(path);
     if (!text) {
@@ -95,7 +76,8 @@ class TextEditor final : public win32::ModalDialog {
   }
 
   void SaveAs() const {
-    const std::string path = AskFileName(true);
+    const std::string path =
+        AskSaveFileName(hwnd(), {.filter = kTextFilter, .defaultExtension = "txt"});
     if (path.empty()) return;
     const std::string text = ItemText(kText);
     const Result<void> saved =

@@ -18,15 +18,6 @@ namespace {
 
 using namespace testing_support;
 
-// Types a full path into the open dialog's file name field and presses its Open button.
-void ChooseInOpenDialog(HWND dialog, const std::string& path) {
-  HWND name = GetDlgItem(dialog, 0x47c);  // the file name box of the explorer-style dialog
-  if (name == nullptr) name = GetDlgItem(dialog, 0x480);
-  SetWindowTextA(name, path.c_str());
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-}
-
 std::string ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -61,7 +52,7 @@ TEST(FilePickerDialogs, AFileFromOutsideIsCopiedIntoTheChosenDiscFolder) {
                             },
                             [&](HWND picker) { PostClick(GetDlgItem(picker, IDOK)); },
                         });
-                    ChooseInOpenDialog(dialog, outside + "\\readme.txt");
+                    ChooseInFileDialog(dialog, outside + "\\readme.txt");
                   },
               });
   EXPECT_TRUE(PickFile(nullptr, disc, kAllFilesFilter, value));
@@ -76,7 +67,7 @@ TEST(FilePickerDialogs, AFileFromOutsideIsCopiedIntoTheChosenDiscFolder) {
 
   // A file already inside comes back as its relative path, with no question.
   ModalDriver insideDriver(
-      "Open", {[&](HWND dialog) { ChooseInOpenDialog(dialog, disc + "\\Docs\\inside.txt"); }});
+      "Open", {[&](HWND dialog) { ChooseInFileDialog(dialog, disc + "\\Docs\\inside.txt"); }});
   EXPECT_TRUE(PickFile(nullptr, disc, kAllFilesFilter, value));
   EXPECT_EQ(value, "\\Docs\\inside.txt");
   EXPECT_EQ(recording.boxes.boxes.size(), 2u);

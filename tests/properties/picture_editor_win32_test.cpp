@@ -34,27 +34,6 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
   return color;
 }
 
-// The first visible edit field among a window's descendants.
-BOOL CALLBACK FindVisibleEdit(HWND child, LPARAM found) {
-  char name[16] = {};
-  GetClassNameA(child, name, sizeof(name));
-  if (lstrcmpiA(name, "Edit") != 0 || !IsWindowVisible(child)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = child;
-  return FALSE;
-}
-
-// Types a full path into the open platform file dialog with that caption and confirms it.
-void ChooseInFileDialog(const std::string& caption, const std::string& path) {
-  HWND dialog = FindThreadWindow(caption);
-  ASSERT_NE(dialog, nullptr) << caption;
-  HWND edit = nullptr;
-  EnumChildWindows(dialog, &FindVisibleEdit, reinterpret_cast<LPARAM>(&edit));
-  ASSERT_NE(edit, nullptr);
-  SetWindowTextA(edit, path.c_str());
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-}
-
 // 48 x 32 blocks with a see-through frame four pixels wide, so the board shows around it.
 Bitmap FramedBitmap() {
   Bitmap bitmap = MakeTestBitmap(48, 32);

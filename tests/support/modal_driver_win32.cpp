@@ -1,5 +1,7 @@
 #include "support/modal_driver_win32.h"
 
+#include <gtest/gtest.h>
+
 namespace plexara::testing_support {
 namespace {
 
@@ -21,6 +23,14 @@ BOOL CALLBACK MatchCaption(HWND hwnd, LPARAM param) {
     return FALSE;
   }
   return TRUE;
+}
+
+BOOL CALLBACK FindVisibleEdit(HWND child, LPARAM found) {
+  char name[16] = {};
+  GetClassNameA(child, name, sizeof(name));
+  if (lstrcmpiA(name, "Edit") != 0 || !IsWindowVisible(child)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = child;
+  return FALSE;
 }
 
 }  // namespace
@@ -75,8 +85,34 @@ void PostClick(HWND control) {
   PostMessageA(control, WM_LBUTTONUP, 0, centre);
 }
 
+void ChooseInFileDialog(HWND dialog, const std::string& path) {
+  if (dialog == nullptr) {
+    ADD_FAILURE() << "no file dialog to choose " << path << " in";
+    return;
+  }
+  HWND edit = nullptr;
+  EnumChildWindows(dialog, &FindVisibleEdit, reinterpret_cast<LPARAM>(&edit));
+  if (edit == nullptr) {
+    ADD_FAILURE() << "the file dialog shows no file-name field";
+    return;
+  }
+  SetWindowTextA(edit, path.c_str());
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
+void ChooseInFileDialog(const std::string& caption, const std::string& path) {
+  HWND dialog = FindThreadWindow(caption);
+  if (dialog == nullptr) {
+    ADD_FAILURE() << "no window captioned \"" << caption << "\"";
+    return;
+  }
+  ChooseInFileDialog(dialog, path);
+}
+
 void PaintNow(HWND window) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
 }
 
 }  // namespace plexara::testing_support

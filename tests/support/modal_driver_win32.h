@@ -42,5 +42,10 @@ void PostChars(HWND window, const std::string& text);
 void PostClick(HWND control);
 // Repaints the window and its children now, so a screenshot shows the current state.
 void PaintNow(HWND window);
+// Types a full path into the file-name field of a platform open or save dialog (the visible edit
+// among its descendants) and confirms it. The caption form looks the dialog up among this
+// thread's windows first, for steps driven from the window that opened it.
+void ChooseInFileDialog(HWND dialog, const std::string& path);
+void ChooseInFileDialog(const std::string& caption, const std::string& path);
 
 }  // namespace plexara::testing_support
