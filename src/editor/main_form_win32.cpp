@@ -235,7 +235,9 @@ void TMainForm::CreatePalette() {
 }
 
 void TMainForm::CreateLeftPanel() {
-  leftPanel_ = CreateChild("STATIC", "", WS_VISIBLE | WS_CLIPCHILDREN | SS_GRAYRECT, hwnd());
+  // The grey backdrop lies under the selector, the grid and the group list, which are its
+  // siblings: it stays at the bottom and clips them out, or each repaint of it would cover them.
+  leftPanel_ = CreateChild("STATIC", "", WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | SS_GRAYRECT, hwnd());
   selector_.Create(hwnd(), [this](int index) { SelectorChosen(index); });
   grid_.Create(hwnd(), 0, *this);
   multiLabel_ = CreateChild("STATIC", "Multi - Selected", SS_CENTER | SS_CENTERIMAGE, hwnd());
@@ -248,6 +250,7 @@ void TMainForm::CreateLeftPanel() {
     groupListHeight_ = std::clamp<int>(client.bottom - statusHeight - y - Splitter::kThickness, 40, 600);
     LayOut();
   });
+  SetWindowPos(leftPanel_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TMainForm::LayOut() {

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <sstream>
 #include <vector>
 #include <string>
 
@@ -65,6 +66,16 @@ int MenuBarBottom(HWND design) {
 
 void Keys(std::initializer_list<WORD> down) {
   std::vector<INPUT> inputs;
+  // The key state is shared by every process on the desktop: a modifier an earlier test left
+  // pressed would turn Ctrl+S into another chord, so all of them are released first.
+  for (WORD modifier : {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN}) {
+    if (!(GetAsyncKeyState(modifier) & 0x8000)) continue;
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = modifier;
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(input);
+  }
   for (WORD key : down) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
@@ -79,6 +90,39 @@ void Keys(std::initializer_list<WORD> down) {
     inputs.push_back(input);
   }
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// The sample's title object: the one at the title's place.
+std::size_t TitleIndex(const PageData& page) {
+  for (std::size_t i = 0; i < page.objects.size(); ++i) {
+    const ObjectBounds b = BoundsOf(page.objects[i].record);
+    if (b.left == sample::kTitleLeft && b.top == sample::kTitleTop) return i;
+  }
+  return page.objects.size();
+}
+
+// What a failed save check saw: the title's place and the page colour in the file, and which
+// window had the keyboard, so a lost Ctrl+S can be told from a save that wrote something else.
+std::string SaveDiagnosis(const std::string& project, HWND main, std::size_t title) {
+  std::ostringstream text;
+  PageData now;
+  if (!LoadPageFile(PageFilePath(project, sample::kMainPageName), now)) {
+    text << "the page file does not load";
+  } else {
+    if (title < now.objects.size()) {
+      const ObjectBounds b = BoundsOf(now.objects[title].record);
+      text << "title at (" << b.left << ", " << b.top << ")";
+    }
+    text << ", BackColor " << std::hex << now.backColor << std::dec;
+  }
+  for (const auto& [key, name] : {std::pair{VK_SHIFT, "Shift"}, {VK_CONTROL, "Ctrl"}, {VK_MENU, "Alt"}}) {
+    if (GetAsyncKeyState(key) & 0x8000) text << "; " << name << " is down";
+  }
+  char caption[128] = {};
+  GetWindowTextA(GetForegroundWindow(), caption, sizeof(caption));
+  text << "; foreground \"" << caption << "\" (" << (GetForegroundWindow() == main ? "the editor" : "not the editor")
+       << ")";
+  return text.str();
 }
 
 COLORREF ScreenPixel(HWND window, POINT client) {
@@ -288,7 +332,8 @@ TEST_F(EditorApp, DraggedObjectSavedWithCtrlSMovesByGridStepsAndPlays) {
     Keys({VK_CONTROL, 'S'});
     written = WaitUntil(saved, 4s);
   }
-  ASSERT_TRUE(written) << "the page file does not show the title moved by (16, 8)";
+  ASSERT_TRUE(written) << "the page file does not show the title moved by (16, 8); "
+                       << SaveDiagnosis(project, main, TitleIndex(before));
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_TRUE(editor.WaitForExit(20s));
 
@@ -321,11 +366,7 @@ TEST_F(EditorApp, GridEditsReachTheSurfaceTheFileAndThePlayer) {
   ASSERT_TRUE(sample::WriteSampleProject(project, sample::SampleForms::MainPageOnly));
   PageData before;
   ASSERT_TRUE(LoadPageFile(PageFilePath(project, sample::kMainPageName), before));
-  std::size_t title = before.objects.size();
-  for (std::size_t i = 0; i < before.objects.size(); ++i) {
-    const ObjectBounds b = BoundsOf(before.objects[i].record);
-    if (b.left == sample::kTitleLeft && b.top == sample::kTitleTop) title = i;
-  }
+  const std::size_t title = TitleIndex(before);
   ASSERT_LT(title, before.objects.size());
   WriteIni("START", "DefaultPath", project);
 
@@ -396,7 +437,8 @@ TEST_F(EditorApp, GridEditsReachTheSurfaceTheFileAndThePlayer) {
     Keys({VK_CONTROL, 'S'});
     written = WaitUntil(saved, 4s);
   }
-  ASSERT_TRUE(written) << "the page file does not hold the new Left and BackColor";
+  ASSERT_TRUE(written) << "the page file does not hold the new Left and BackColor; "
+                       << SaveDiagnosis(project, main, title);
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_TRUE(editor.WaitForExit(20s));
 

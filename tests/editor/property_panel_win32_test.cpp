@@ -104,6 +104,15 @@ class PropertyPanel : public ::testing::Test {
     testing_support::PostChars(Grid().Editor(), text);
     ASSERT_TRUE(WaitUntil([&] { return Grid().EditorText() == text; }, 5s)) << key;
   }
+  // Presses the "..." button of a row, which becomes the current row first.
+  void PressButton(const std::string& key) {
+    const int row = RowOf(key);
+    Grid().SetRow(row);
+    const RECT cell = Grid().CellRect(1, row);
+    const LPARAM at = MAKELPARAM(cell.right - 3, (cell.top + cell.bottom) / 2);
+    PostMessageA(Grid().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(Grid().hwnd(), WM_LBUTTONUP, 0, at);
+  }
   void LeaveCell() {
     testing_support::PostKey(Grid().Editor(), VK_RETURN);
     WaitUntil([] { return false; }, 100ms);
@@ -239,6 +248,37 @@ TEST_F(PropertyPanel, APageWrittenElsewhereShowsWhatItsFileHolds) {
       {"CloseAfterAction", "True"},
   };
   for (const auto& [key, value] : expected) EXPECT_EQ(Grid().Value(RowOf(key)), value) << key;
+}
+
+TEST_F(PropertyPanel, RowButtonsOpenTheirEditorsAndOnlyAConfirmedChangeIsStored) {
+  // The page icon: the picture editor opens; Cancel changes nothing.
+  bool imageEditorSeen = false;
+  {
+    testing_support::ModalDriver driver("Image Editor", {
+        [&](HWND dialog) {
+          imageEditorSeen = true;
+          PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        },
+    });
+    PressButton("PageIcon");
+    WaitUntil([&] { return driver.finished() && !testing_support::FindThreadWindow("Image Editor"); }, 5s);
+  }
+  EXPECT_TRUE(imageEditorSeen);
+  EXPECT_EQ(Grid().Value(RowOf("PageIcon")), "[Default]");
+  EXPECT_FALSE(form_->document().modified);
+
+  // An object's comment: typed in the text editor and confirmed.
+  Choose(1);
+  {
+    testing_support::ModalDriver driver("Text Editor", {
+        [&](HWND dialog) { testing_support::PostChars(GetDlgItem(dialog, 401), "Read me"); },
+        [&](HWND dialog) { testing_support::PostClick(GetDlgItem(dialog, IDOK)); },
+    });
+    PressButton("Comment");
+    ASSERT_TRUE(WaitUntil([&] { return Page().objects[0].command.comment == "Read me\r\n"; }, 5s));
+  }
+  EXPECT_EQ(Grid().Value(RowOf("Comment")), "[Text]");
+  EXPECT_TRUE(form_->document().modified);
 }
 
 }  // namespace
