@@ -15,26 +15,37 @@ COLORREF Darker(COLORREF color, int by) {
   return RGB(std::max(0, GetRValue(color) - by), std::max(0, GetGValue(color) - by), std::max(0, GetBValue(color) - by));
 }
 
+// The grid repaints every visible cell at once, so cells are drawn with the DC's own brush and
+// pen colours and plain text output rather than a GDI object made and freed per call.
 void Fill(HDC dc, const RECT& rect, COLORREF color) {
-  GdiObject<HBRUSH> brush(CreateSolidBrush(color));
-  FillRect(dc, &rect, brush.get());
+  SetDCBrushColor(dc, color);
+  FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 void Line(HDC dc, int x1, int y, int x2, COLORREF color) {
-  GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, color));
-  SelectIn select(dc, pen.get());
+  SetDCPenColor(dc, color);
+  SelectIn select(dc, GetStockObject(DC_PEN));
   MoveToEx(dc, x1, y, nullptr);
   LineTo(dc, x2, y);
 }
 
+// Single-line text centred vertically; a text wider than its room ends in an ellipsis.
 void Text(HDC dc, const RECT& cell, int indent, std::string_view text, COLORREF color) {
   RECT area = cell;
   area.left += indent;
   area.right -= 1;
+  if (area.right <= area.left) return;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, color);
-  DrawTextA(dc, text.data(), static_cast<int>(text.size()), &area,
-            DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
+  const int length = static_cast<int>(text.size());
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text.data(), length, &size);
+  if (size.cx > area.right - area.left) {
+    DrawTextA(dc, text.data(), length, &area, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
+    return;
+  }
+  const int y = area.top + (area.bottom - area.top - size.cy) / 2;
+  ExtTextOutA(dc, area.left, y, ETO_CLIPPED, &area, text.data(), static_cast<UINT>(length), nullptr);
 }
 
 // The grid font in bold, made once for each font it is asked for.
@@ -83,8 +94,7 @@ void PaintValue(HDC dc, const CellPaint& p) {
     case CellLook::Color: {
       const RECT swatch{p.cell.left + 2, p.cell.top + 2, p.cell.left + 16, p.cell.bottom - 2};
       Fill(dc, swatch, ColorOf(shown.color));
-      GdiObject<HBRUSH> frame(CreateSolidBrush(RGB(0, 0, 0)));
-      FrameRect(dc, &swatch, frame.get());
+      FrameRect(dc, &swatch, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
       Text(dc, p.cell, 18, shown.value, GetSysColor(COLOR_WINDOWTEXT));
       return;
     }
@@ -122,15 +132,25 @@ IconStyle StyleOf(SectionIcon icon) {
   return {RGB(128, 128, 128), ' '};
 }
 
+void PaintCellContent(HDC dc, const CellPaint& p) {
+  if (p.row == 0) {
+    PaintTitle(dc, p);
+    return;
+  }
+  if (p.column == 0) PaintKey(dc, p);
+  else PaintValue(dc, p);
+  if (p.row == 1) Line(dc, p.cell.left, p.cell.top, p.cell.right, p.background);
+}
+
 }  // namespace
 
 void DrawSectionIcon(HDC dc, SectionIcon icon, int x, int y) {
   if (icon == SectionIcon::None) return;
   const IconStyle style = StyleOf(icon);
-  GdiObject<HBRUSH> brush(CreateSolidBrush(style.tile));
-  GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, Darker(style.tile, 40)));
-  SelectIn selectBrush(dc, brush.get());
-  SelectIn selectPen(dc, pen.get());
+  SetDCBrushColor(dc, style.tile);
+  SetDCPenColor(dc, Darker(style.tile, 40));
+  SelectIn selectBrush(dc, GetStockObject(DC_BRUSH));
+  SelectIn selectPen(dc, GetStockObject(DC_PEN));
   RoundRect(dc, x + 2, y + 2, x + 15, y + 15, 4, 4);
   static const GdiObject<HFONT> font([] {
     LOGFONTA face{};
@@ -147,15 +167,11 @@ void DrawSectionIcon(HDC dc, SectionIcon icon, int x, int y) {
 }
 
 void PaintPropertyCell(HDC dc, const CellPaint& p) {
-  SavedDc saved(dc);
-  if (p.font) SelectObject(dc, p.font);
-  if (p.row == 0) {
-    PaintTitle(dc, p);
-    return;
-  }
-  if (p.column == 0) PaintKey(dc, p);
-  else PaintValue(dc, p);
-  if (p.row == 1) Line(dc, p.cell.left, p.cell.top, p.cell.right, p.background);
+  // Selecting a font costs a lookup even when it is the one selected: the grid usually has it in.
+  HFONT previous = nullptr;
+  if (p.font && GetCurrentObject(dc, OBJ_FONT) != p.font) previous = static_cast<HFONT>(SelectObject(dc, p.font));
+  PaintCellContent(dc, p);
+  if (previous) SelectObject(dc, previous);
 }
 
 }  // namespace plexara

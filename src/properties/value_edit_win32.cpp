@@ -189,6 +189,7 @@ RECT ValueEdit::CellRect(int column, int row) const {
 }
 
 void ValueEdit::FitKeyColumn(int indent) {
+  fitIndent_ = indent;
   HDC dc = GetDC(hwnd());
   HGDIOBJ old = SelectObject(dc, font_);
   int widest = 0;
@@ -495,6 +496,8 @@ LRESULT ValueEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTARROWS;
     case WM_SIZE:
+      // The room for the Name column follows the grid's width (it may be laid out after a fit).
+      if (fitIndent_ >= 0) FitKeyColumn(fitIndent_);
       UpdateScrollBar();
       ScrollTo(topRow_);
       PlaceEditor();
@@ -592,13 +595,22 @@ void ValueEdit::PaintCell(HDC dc, int column, int row, const RECT& cell) {
 }
 
 void ValueEdit::Paint(HDC dc, const RECT& client) {
-  if (client.right <= 0 || client.bottom <= 0 || !canvas_.Resize(client.right, client.bottom)) return;
+  if (client.right <= 0 || client.bottom <= 0) return;
+  // Only the rows are composed off-screen; the white below the last row goes straight to the
+  // window, so a short list does not copy a whole panel of blank pixels on every repaint.
+  const int last = std::min(RowCount() - 1, topRow_ + VisibleRows());
+  const int used = std::min<int>(client.bottom, CellRect(1, last).bottom + 1);
+  if (used < client.bottom) {
+    const RECT below{0, used, client.right, client.bottom};
+    FillRect(dc, &below, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  }
+  const RECT rows{0, 0, client.right, used};
+  if (!canvas_.Resize(client.right, client.bottom)) return;
   HDC back = canvas_.dc();
-  FillRect(back, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  FillRect(back, &rows, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   HGDIOBJ oldFont = SelectObject(back, font_);
   GdiObject<HPEN> line(CreatePen(PS_SOLID, 1, kGridLine));
   HGDIOBJ oldPen = SelectObject(back, line.get());
-  const int last = std::min(RowCount() - 1, topRow_ + VisibleRows());
   std::vector<int> shown = {0};
   for (int row = topRow_; row <= last; ++row) shown.push_back(row);
   for (const int row : shown) {
@@ -625,7 +637,7 @@ void ValueEdit::Paint(HDC dc, const RECT& client) {
   }
   SelectObject(back, oldPen);
   SelectObject(back, oldFont);
-  BitBlt(dc, 0, 0, client.right, client.bottom, back, 0, 0, SRCCOPY);
+  BitBlt(dc, 0, 0, client.right, used, back, 0, 0, SRCCOPY);
 }
 
 }  // namespace plexara

@@ -125,6 +125,7 @@ class ValueEdit final : public win32::Window {
   int keyWidth_ = 100;
   int baseKeyWidth_ = 100;
   int minValueWidth_ = 95;
+  int fitIndent_ = -1;  // the indent of the last FitKeyColumn; -1 before any
   int updating_ = 0;
   HWND editor_ = nullptr;
   int editorRow_ = 0;     // the row the editor is open on; 0 when closed

@@ -120,6 +120,15 @@ std::string SaveDiagnosis(const std::string& project, HWND main, std::size_t tit
   }
   char caption[128] = {};
   GetWindowTextA(GetForegroundWindow(), caption, sizeof(caption));
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof(thread);
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &thread)) {
+    char focusClass[64] = {}, rootClass[64] = {};
+    GetClassNameA(thread.hwndFocus, focusClass, sizeof(focusClass));
+    GetClassNameA(GetAncestor(thread.hwndFocus, GA_ROOT), rootClass, sizeof(rootClass));
+    text << "; focus " << focusClass << " in " << rootClass << (thread.hwndCapture ? ", mouse captured" : "")
+         << (thread.flags & GUI_INMENUMODE ? ", in a menu" : "");
+  }
   text << "; foreground \"" << caption << "\" (" << (GetForegroundWindow() == main ? "the editor" : "not the editor")
        << ")";
   return text.str();
