@@ -16,7 +16,7 @@ COLORREF Darker(COLORREF color, int by) {
 }
 
 // The grid repaints every visible cell at once, so cells are drawn with the DC's own brush and
-// pen colours and plain text output rather than a GDI object made and freed per call.
+// pen colours rather than a GDI object made and freed per call.
 void Fill(HDC dc, const RECT& rect, COLORREF color) {
   SetDCBrushColor(dc, color);
   FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
@@ -37,15 +37,8 @@ void Text(HDC dc, const RECT& cell, int indent, std::string_view text, COLORREF 
   if (area.right <= area.left) return;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, color);
-  const int length = static_cast<int>(text.size());
-  SIZE size{};
-  GetTextExtentPoint32A(dc, text.data(), length, &size);
-  if (size.cx > area.right - area.left) {
-    DrawTextA(dc, text.data(), length, &area, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
-    return;
-  }
-  const int y = area.top + (area.bottom - area.top - size.cy) / 2;
-  ExtTextOutA(dc, area.left, y, ETO_CLIPPED, &area, text.data(), static_cast<UINT>(length), nullptr);
+  DrawTextA(dc, text.data(), static_cast<int>(text.size()), &area,
+            DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
 // The grid font in bold, made once for each font it is asked for.
