@@ -196,5 +196,25 @@ TEST_F(EditorMainForm, ClosingWithChangesAndNoLeavesNoTempCopies) {
   EXPECT_FALSE(kept.objects.empty());  // the project folder keeps the last saved state
 }
 
+TEST_F(EditorMainForm, CtrlSThroughTheShortcutTableSaves) {
+  Command(EditorCommand::SelectAll);
+  Command(EditorCommand::Delete);
+  ASSERT_TRUE(form_->document().modified);
+  // The key as the message loop sees it: Ctrl down in the thread's key state, S to the window.
+  BYTE state[256] = {};
+  GetKeyboardState(state);
+  state[VK_CONTROL] = 0x80;
+  SetKeyboardState(state);
+  MSG key{form_->hwnd(), WM_KEYDOWN, 'S', 1, 0, {}};
+  const bool translated = TranslateAcceleratorA(form_->hwnd(), form_->accelerators(), &key) != 0;
+  state[VK_CONTROL] = 0;
+  SetKeyboardState(state);
+  EXPECT_TRUE(translated);
+  EXPECT_FALSE(form_->document().modified);
+  PageData written;
+  ASSERT_TRUE(LoadPageFile(PageFilePath(project_, sample::kMainPageName), written));
+  EXPECT_TRUE(written.objects.empty());
+}
+
 }  // namespace
 }  // namespace plexara
