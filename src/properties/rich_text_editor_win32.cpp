@@ -62,7 +62,6 @@ constexpr char kNoteText[] =
 // worth.
 constexpr int kMinPoints = 1, kMaxPoints = 1638;
 constexpr int kTwipsPerPoint = 20;
-constexpr LONGLONG kMaxLoadBytes = 256LL << 20;
 constexpr int kGlyphSize = 16;
 constexpr COLORREF kInk = RGB(0, 0, 0);
 
@@ -246,46 +245,6 @@ constexpr AlignmentButton kAlignmentButtons[] = {
     {kAlignLeft, PFA_LEFT}, {kAlignCenter, PFA_CENTER}, {kAlignRight, PFA_RIGHT}};
 
 // ---- Files and streams.
-
-std::string SystemErrorText(DWORD code) {
-  char* buffer = nullptr;
-  const DWORD length = FormatMessageA(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-  std::string text;
-  if (length != 0 && buffer != nullptr) text.assign(buffer, length);
-  if (buffer != nullptr) LocalFree(buffer);
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
-    text.pop_back();
-  if (text.empty()) text = "Error " + std::to_string(code);
-  return text;
-}
-
-// The whole file, or false with the system's error number.
-bool ReadFileBytes(const std::string& path, std::string& bytes, DWORD& error) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    error = GetLastError();
-    return false;
-  }
-  LARGE_INTEGER size{};
-  bool ok = GetFileSizeEx(file, &size) != FALSE;
-  if (ok && size.QuadPart > kMaxLoadBytes) {
-    SetLastError(ERROR_FILE_TOO_LARGE);
-    ok = false;
-  }
-  if (ok) {
-    bytes.assign(static_cast<std::size_t>(size.QuadPart), '\0');
-    DWORD read = 0;
-    ok = bytes.empty() ||
-         ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) != FALSE;
-    if (ok) bytes.resize(read);
-  }
-  error = ok ? 0 : GetLastError();
-  CloseHandle(file);
-  return ok;
-}
 
 // Writes a temporary file beside the target and then puts it in place, so a failed save never
 // destroys the file that was there.
@@ -645,19 +604,20 @@ class RichTextEditor final : public win32::ModalDialog {
   }
 
   void ShowError(DWORD code) const {
-    ShowInformationBox(CurrentMessageBoxes(), SystemErrorText(code), kCaptionInformation, hwnd());
+    ShowInformationBox(CurrentMessageBoxes(), CurrentErrorReporter().SystemErrorMessage(code),
+                       kCaptionInformation, hwnd());
   }
 
   void Load() {
     const std::string path = AskOpenFileName(hwnd(), FileRequest());
     if (path.empty()) return;
-    std::string bytes;
-    DWORD error = 0;
-    if (!ReadFileBytes(path, bytes, error)) {
-      ShowError(error);  // the content stays as it was
+    const Result<std::vector<std::uint8_t>> bytes = win32::ReadFileBytes(path);
+    if (!bytes) {
+      // The system's reason; the content stays as it was.
+      ShowInformationBox(CurrentMessageBoxes(), bytes.error().message, kCaptionInformation, hwnd());
       return;
     }
-    StreamIn(bytes);
+    StreamIn(std::string(bytes.value().begin(), bytes.value().end()));
     loaded_ = true;
   }
 

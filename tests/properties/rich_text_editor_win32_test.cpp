@@ -13,6 +13,7 @@
 #include <memory>
 #include <regex>
 
+#include "storage/error_report.h"
 #include "support/automation_win32.h"
 #include "support/modal_driver_win32.h"
 #include "support/recording_shell.h"
@@ -135,17 +136,6 @@ std::vector<ModalDriver::Step> OnFileDialog(const std::string& caption, const st
   });
 }
 
-std::string SystemErrorText(DWORD code) {
-  char text[512] = {};
-  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
-                 sizeof(text), nullptr);
-  std::string trimmed = text;
-  while (!trimmed.empty() &&
-         (trimmed.back() == '\n' || trimmed.back() == '\r' || trimmed.back() == ' '))
-    trimmed.pop_back();
-  return trimmed;
-}
-
 std::string FileText(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
@@ -196,7 +186,7 @@ TEST(RichTextEditor, SavesAndLoadsFilesAndKeepsTheContentWhenAFileCannotBeRead) 
   EXPECT_NE(file.find("saved words"), std::string::npos) << file;
   ASSERT_EQ(recording.boxes.boxes.size(), 1u);
   EXPECT_EQ(recording.boxes.boxes[0].caption, "Information");
-  EXPECT_EQ(recording.boxes.boxes[0].text, SystemErrorText(ERROR_SHARING_VIOLATION));
+  EXPECT_EQ(recording.boxes.boxes[0].text, CurrentErrorReporter().SystemErrorMessage(ERROR_SHARING_VIOLATION));
   EXPECT_EQ(afterFailedLoad, "xsaved words");
   EXPECT_EQ(afterLoad, "saved words");
   EXPECT_NE(rtf.find("saved words"), std::string::npos) << rtf;
