@@ -15,12 +15,6 @@ using namespace testing_support;
 
 constexpr int kPalette = 201, kList = 202, kHexLabel = 205;
 
-std::string Text(HWND window) {
-  char text[64] = {};
-  GetWindowTextA(window, text, sizeof(text));
-  return text;
-}
-
 void ChooseListEntry(HWND dialog, const char* name) {
   HWND list = GetDlgItem(dialog, kList);
   const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name));
@@ -35,7 +29,7 @@ TEST(ColorEditor, ListEntriesAndPaletteSwatchesBecomeTheColour) {
       [&](HWND dialog) { PaintNow(dialog); },
       [&](HWND dialog) {
         ChooseListEntry(dialog, "Btn Face");
-        hex = Text(GetDlgItem(dialog, kHexLabel));
+        hex = WindowText(GetDlgItem(dialog, kHexLabel));
         HWND list = GetDlgItem(dialog, kList);
         RECT r{};
         GetClientRect(list, &r);

@@ -12,20 +12,14 @@ using namespace testing_support;
 
 constexpr int kEditX = 101, kEditY = 103;
 
-std::string Text(HWND window) {
-  char text[64] = {};
-  GetWindowTextA(window, text, sizeof(text));
-  return text;
-}
-
 TEST(GridSizeDialog, TypedAndSpunValuesComeBackOnEnter) {
   int x = 8, y = 8;
   std::string shownX, shownY;
   ModalDriver driver("Grid Size", {
       [&](HWND dialog) { PaintNow(dialog); },
       [&](HWND dialog) {
-        shownX = Text(GetDlgItem(dialog, kEditX));
-        shownY = Text(GetDlgItem(dialog, kEditY));
+        shownX = WindowText(GetDlgItem(dialog, kEditX));
+        shownY = WindowText(GetDlgItem(dialog, kEditY));
         SaveWindowScreenshot(dialog, "grid_size_dialog");
         HWND editX = GetDlgItem(dialog, kEditX);
         SendMessageA(editX, EM_SETSEL, 0, -1);

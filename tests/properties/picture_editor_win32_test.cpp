@@ -19,12 +19,6 @@ using namespace testing_support;
 
 constexpr int kPreview = 301, kKindLabel = 302, kLoad = 303, kSaveAs = 304, kClear = 305;
 
-std::string Text(HWND window) {
-  char text[128] = {};
-  GetWindowTextA(window, text, sizeof(text));
-  return text;
-}
-
 COLORREF ScreenPixel(HWND window, int x, int y) {
   POINT point{x, y};
   ClientToScreen(window, &point);
@@ -79,7 +73,7 @@ TEST(PictureEditor, ShowsThePictureCentredOnTheBoardAndUnchangedOkReportsNothing
       {
           [&](HWND dialog) { PaintNow(dialog); },
           [&](HWND dialog) {
-            label = Text(GetDlgItem(dialog, kKindLabel));
+            label = WindowText(GetDlgItem(dialog, kKindLabel));
             HWND preview = GetDlgItem(dialog, kPreview);
             RECT area{};
             GetClientRect(preview, &area);
@@ -134,7 +128,7 @@ TEST(PictureEditor, ClearEmptiesAndIconModeRefusesAnythingButAnIcon) {
     if (c.clear) {
       steps.push_back([&](HWND dialog) { PostClick(GetDlgItem(dialog, kClear)); });
       steps.push_back([&](HWND dialog) {
-        label = Text(GetDlgItem(dialog, kKindLabel));
+        label = WindowText(GetDlgItem(dialog, kKindLabel));
         saveEnabled = IsWindowEnabled(GetDlgItem(dialog, kSaveAs));
         clearEnabled = IsWindowEnabled(GetDlgItem(dialog, kClear));
       });
@@ -195,12 +189,12 @@ TEST(PictureEditor, LoadingKeepsThePictureOnADamagedFileAndReportsOnlyANewOne) {
                            [&](HWND dialog) { PostClick(GetDlgItem(dialog, kLoad)); },
                            [&](HWND) { ChooseInFileDialog("Open", damagedPath); },
                            [&](HWND dialog) {
-                             afterDamaged = Text(GetDlgItem(dialog, kKindLabel));
+                             afterDamaged = WindowText(GetDlgItem(dialog, kKindLabel));
                              PostClick(GetDlgItem(dialog, kLoad));
                            },
                            [&](HWND) { ChooseInFileDialog("Open", iconPath); },
                            [&](HWND dialog) {
-                             afterIcon = Text(GetDlgItem(dialog, kKindLabel));
+                             afterIcon = WindowText(GetDlgItem(dialog, kKindLabel));
                              PostClick(GetDlgItem(dialog, IDOK));
                            },
                        });

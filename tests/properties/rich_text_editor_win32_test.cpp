@@ -25,12 +25,6 @@ using namespace testing_support;
 
 constexpr int kEditor = 101, kFontName = 102;
 
-std::string Text(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof(text));
-  return text;
-}
-
 HWND Button(HWND dialog, const char* name) {
   return FindWindowExA(dialog, nullptr, "Button", name);
 }
@@ -45,8 +39,8 @@ TEST(RichTextEditor, BoldFromTheToolBarFormatsOnlyTheSelectedWord) {
   ModalDriver driver("Rich Editor", {
                                         [&](HWND dialog) {
                                           HWND editor = GetDlgItem(dialog, kEditor);
-                                          shown = Text(editor);
-                                          fontAtCaret = Text(GetDlgItem(dialog, kFontName));
+                                          shown = WindowText(editor);
+                                          fontAtCaret = WindowText(GetDlgItem(dialog, kFontName));
                                           SendMessageA(editor, EM_SETSEL, 0, 5);
                                           PostClick(Button(dialog, "Bold"));
                                         },
@@ -105,7 +99,7 @@ TEST(RichTextEditor, ReportsAChangeOnlyAfterOkWithAnEdit) {
                                             if (c.enter) PostKey(editor, VK_RETURN);
                                           },
                                           [&](HWND dialog) {
-                                            shown = Text(GetDlgItem(dialog, kEditor));
+                                            shown = WindowText(GetDlgItem(dialog, kEditor));
                                             PostClick(Button(dialog, c.button));
                                           },
                                       });
@@ -131,8 +125,7 @@ std::vector<ModalDriver::Step> OnFileDialog(const std::string& caption, const st
     HWND fileDialog = *done ? nullptr : FindThreadWindow(caption);
     if (fileDialog == nullptr) return;
     *done = true;
-    for (const int nameField : {0x47C, 0x480}) SetDlgItemTextA(fileDialog, nameField, path.c_str());
-    PostMessageA(fileDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ChooseInFileDialog(fileDialog, path);
   });
 }
 
@@ -166,12 +159,12 @@ TEST(RichTextEditor, SavesAndLoadsFilesAndKeepsTheContentWhenAFileCannotBeRead) 
   }});
   add(OnFileDialog("Open", locked));
   add({[&](HWND dialog) {
-    afterFailedLoad = Text(GetDlgItem(dialog, kEditor));
+    afterFailedLoad = WindowText(GetDlgItem(dialog, kEditor));
     PostClick(Button(dialog, "&Load..."));
   }});
   add(OnFileDialog("Open", saved));
   add({[&](HWND dialog) {
-    afterLoad = Text(GetDlgItem(dialog, kEditor));
+    afterLoad = WindowText(GetDlgItem(dialog, kEditor));
     PostClick(Button(dialog, "&OK"));
   }});
   {

@@ -18,13 +18,6 @@ using namespace testing_support;
 
 constexpr int kText = 401, kLoad = 402, kClear = 404;
 
-std::string Text(HWND window) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 void CaretToEnd(HWND edit) {
   const LRESULT length = GetWindowTextLengthA(edit);
   SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(length), length);
@@ -112,12 +105,12 @@ TEST(TextEditor, LoadingShowsTheFileOrKeepsTheTextWithThePlatformsReason) {
                                         [&](HWND dialog) { PostClick(GetDlgItem(dialog, kLoad)); },
                                         [&](HWND) { ChooseInFileDialog("Open", lockedPath); },
                                         [&](HWND dialog) {
-                                          afterLocked = Text(GetDlgItem(dialog, kText));
+                                          afterLocked = WindowText(GetDlgItem(dialog, kText));
                                           PostClick(GetDlgItem(dialog, kLoad));
                                         },
                                         [&](HWND) { ChooseInFileDialog("Open", linesPath); },
                                         [&](HWND dialog) {
-                                          afterLoad = Text(GetDlgItem(dialog, kText));
+                                          afterLoad = WindowText(GetDlgItem(dialog, kText));
                                           PostClick(GetDlgItem(dialog, IDOK));
                                         },
                                     });

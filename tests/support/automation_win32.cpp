@@ -174,6 +174,12 @@ std::string BuildDir() { return WindowsPathFromEnvironment("PLEXARA_BUILD_DIR");
 
 std::string ArtifactsDir() { return WindowsPathFromEnvironment("PLEXARA_SOURCE_DIR") + "\\build\\artifacts"; }
 
+std::string WindowText(HWND window) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 bool SaveWindowScreenshot(HWND hwnd, const std::string& name) {
   RECT rect;
   if (!GetWindowRect(hwnd, &rect)) return false;

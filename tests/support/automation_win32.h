@@ -47,6 +47,8 @@ std::vector<WindowInfo> TopLevelWindows();
 std::vector<WindowInfo> FindTopLevelWindows(const std::string& className, const std::string* title, DWORD processId = 0);
 // Polls (pumping this thread's messages) until the predicate holds or the timeout passes.
 bool WaitUntil(const std::function<bool()>& predicate, std::chrono::milliseconds timeout);
+// A window's text, whatever its length.
+std::string WindowText(HWND window);
 // The texts of a dialog's static controls, joined by line breaks (a message box's message).
 std::string DialogText(HWND dialog);
 // Copies a file, overwriting.
