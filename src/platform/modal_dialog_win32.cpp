@@ -64,6 +64,11 @@ DialogTemplate::DialogTemplate(const std::string& caption, int width, int height
   AppendText(words_, font.lfFaceName);
 }
 
+void DialogTemplate::AddOkCancel(int right, int top, int width, int height, const std::string& cancelText) {
+  Add("BUTTON", "&OK", IDOK, right - 2 * width - 6, top, width, height, WS_TABSTOP | BS_DEFPUSHBUTTON);
+  Add("BUTTON", cancelText, IDCANCEL, right - width, top, width, height, WS_TABSTOP | BS_PUSHBUTTON);
+}
+
 void DialogTemplate::Add(const char* className, const std::string& text, int id, int x, int y, int width,
                          int height, DWORD style, DWORD exStyle) {
   // DLGITEMTEMPLATEEX, DWORD aligned: help id, extended style, style, place, id, class, text, no data.

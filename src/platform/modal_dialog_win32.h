@@ -21,6 +21,10 @@ class DialogTemplate {
   void Add(const char* className, const std::string& text, int id, int x, int y, int width, int height,
            DWORD style, DWORD exStyle = 0);
 
+  // The "&OK" (default) and cancel buttons side by side, the cancel button's right edge at
+  // `right`, both `width` × `height` dialog units with a 6-unit gap.
+  void AddOkCancel(int right, int top, int width, int height, const std::string& cancelText = "&Cancel");
+
   // The finished template; valid while this object lives and no control is added.
   const DLGTEMPLATE* Data() const;
 

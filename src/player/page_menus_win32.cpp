@@ -6,57 +6,10 @@
 #include "player/address_command.h"
 #include "player/page_window_win32.h"
 #include "storage/primitives.h"
+#include "storage/shortcut_text.h"
 
 namespace plexara {
 namespace {
-
-std::string KeyName(std::uint8_t key) {
-  if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'))
-    return std::string(1, static_cast<char>(key));
-  if (key >= VK_F1 && key <= VK_F24) {
-    std::string name(1, 'F');
-    name += std::to_string(key - VK_F1 + 1);
-    return name;
-  }
-  switch (key) {
-    case VK_BACK:
-      return "BkSp";
-    case VK_TAB:
-      return "Tab";
-    case VK_RETURN:
-      return "Enter";
-    case VK_ESCAPE:
-      return "Esc";
-    case VK_SPACE:
-      return "Space";
-    case VK_PRIOR:
-      return "PgUp";
-    case VK_NEXT:
-      return "PgDn";
-    case VK_END:
-      return "End";
-    case VK_HOME:
-      return "Home";
-    case VK_LEFT:
-      return "Left";
-    case VK_UP:
-      return "Up";
-    case VK_RIGHT:
-      return "Right";
-    case VK_DOWN:
-      return "Down";
-    case VK_INSERT:
-      return "Ins";
-    case VK_DELETE:
-      return "Del";
-    default:
-      break;
-  }
-  // Punctuation keys take the character the keyboard layout gives them.
-  const UINT character = MapVirtualKeyA(key, MAPVK_VK_TO_CHAR) & 0x7FFF;
-  if (character >= 0x21 && character < 0x7F) return std::string(1, static_cast<char>(character));
-  return {};
-}
 
 HBITMAP MenuBitmapOf(const Picture& picture) {
   if (picture.empty()) return nullptr;
@@ -74,17 +27,6 @@ HBITMAP MenuBitmapOf(const Picture& picture) {
 }
 
 }  // namespace
-
-std::string ShortcutText(std::uint16_t shortcut) {
-  if (shortcut == 0) return {};
-  const std::string key = KeyName(static_cast<std::uint8_t>(shortcut & 0xFF));
-  if (key.empty()) return {};
-  std::string text;
-  if (shortcut & kShortcutShift) text += "Shift+";
-  if (shortcut & kShortcutCtrl) text += "Ctrl+";
-  if (shortcut & kShortcutAlt) text += "Alt+";
-  return text + key;
-}
 
 PageMenus::~PageMenus() {
   ClearRightClickMenus();

@@ -18,13 +18,11 @@
 #include "player/menu_command_ids.h"
 #include "storage/menu_item_data.h"
 #include "storage/page_file.h"
+#include "storage/shortcut_text.h"  // ShortcutText: the text shown beside an item
 
 namespace plexara {
 
 class TAutoRunForm;
-
-// The text a shortcut value shows beside its item, such as "Ctrl+Shift+F5"; empty for 0.
-std::string ShortcutText(std::uint16_t shortcut);
 
 class PageMenus {
  public:

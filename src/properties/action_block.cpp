@@ -53,16 +53,8 @@ std::vector<std::string> ActionKindChoices(const RowTarget&) {
 std::string ShowSettings(const RowTarget& t) { return SettingsMark(t.action().actionTarget); }
 bool Always(const RowTarget&) { return true; }
 
-std::vector<std::string> SubPageChoices(const RowTarget& t) {
-  if (!t.projectPages) return {};
-  return PageNamesOfKinds(*t.projectPages, {PageKind::SubPage}, t.page.pageName);
-}
-std::vector<std::string> GotoPageChoices(const RowTarget& t) {
-  if (!t.projectPages) return {};
-  return PageNamesOfKinds(*t.projectPages, {PageKind::MainPage, PageKind::SubPage}, t.page.pageName);
-}
-std::vector<std::string> MediaObjectChoices(const RowTarget& t) {
-  return ObjectNamesOfKinds(t.page, {ObjectKind::MediaPlayer, ObjectKind::SlideShow});
+std::vector<std::string> ParameterRowChoices(const RowTarget& t) {
+  return ParameterChoices(t.action().actionKind, &t.page, t.projectPages);
 }
 
 RowDef ParameterRowDef(const RowTarget& t) {
@@ -98,15 +90,15 @@ RowDef ParameterRowDef(const RowTarget& t) {
       break;
     case ParameterRow::SubPages:
       def.kind = RowKind::OpenChoice;
-      def.choices = SubPageChoices;
+      def.choices = ParameterRowChoices;
       break;
     case ParameterRow::GotoPages:
       def.kind = RowKind::OpenChoice;
-      def.choices = GotoPageChoices;
+      def.choices = ParameterRowChoices;
       break;
     case ParameterRow::MediaObjects:
       def.kind = RowKind::OpenChoice;
-      def.choices = MediaObjectChoices;
+      def.choices = ParameterRowChoices;
       break;
   }
   return def;
@@ -137,6 +129,23 @@ const std::array<RowDef, 3> kPageActionRows = {{
 ParameterRow ParameterRowOf(int actionKind) {
   if (actionKind < 0 || actionKind >= kActionKindCount) return ParameterRow::None;
   return kParameterRows[static_cast<std::size_t>(actionKind)];
+}
+
+std::vector<std::string> ParameterChoices(int actionKind, const PageData* page,
+                                          const std::vector<TAutoFormInfo>* projectPages) {
+  const std::string_view editedPage = page ? std::string_view(page->pageName) : std::string_view();
+  switch (ParameterRowOf(actionKind)) {
+    case ParameterRow::SubPages:
+      if (!projectPages) return {};
+      return PageNamesOfKinds(*projectPages, {PageKind::SubPage}, editedPage);
+    case ParameterRow::GotoPages:
+      if (!projectPages) return {};
+      return PageNamesOfKinds(*projectPages, {PageKind::MainPage, PageKind::SubPage}, editedPage);
+    case ParameterRow::MediaObjects:
+      if (!page) return {};
+      return ObjectNamesOfKinds(*page, {ObjectKind::MediaPlayer, ObjectKind::SlideShow});
+    default: return {};
+  }
 }
 
 std::span<const RowDef> ObjectActionRows() { return kObjectActionRows; }

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "properties/property_rows.h"
 
@@ -25,6 +27,13 @@ enum class ParameterRow : std::uint8_t {
 };
 
 ParameterRow ParameterRowOf(int actionKind);
+
+// The names the target of an action kind offers in its drop-down: the Sub Pages (Show Sub Page),
+// the Main Page and the Sub Pages (Goto Page), both without the page being edited, or the page's
+// media players and slide shows (the media kinds); nothing for the other kinds. Either source may
+// be null and then offers nothing.
+std::vector<std::string> ParameterChoices(int actionKind, const PageData* page,
+                                          const std::vector<TAutoFormInfo>* projectPages);
 
 std::span<const RowDef> ObjectActionRows();  // "ClickAction", parameter, "CloseAfterAction"
 std::span<const RowDef> PageActionRows();    // "Start Action", parameter, "CloseAfterAction"

@@ -1,8 +1,8 @@
 #include "properties/select_groups_dialog_win32.h"
 
-#include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "support/automation_win32.h"
 #include "support/modal_driver_win32.h"
@@ -18,13 +18,12 @@ const std::string kLabelText = "Select Group to Set Visible Properties of Object
 
 TEST(SelectGroupsDialog, ReturnsTheTickedNamesInListOrder) {
   std::vector<std::string> checked = {"stale"};
-  std::string label;
+  std::string label, cancelText;
   int rows = 0;
-  ModalDriver driver("Select Groups", {
+  const std::vector<ModalDriver::Step> steps = {
       [&](HWND dialog) {
-        char text[256] = {};
-        GetDlgItemTextA(dialog, kLabel, text, sizeof(text));
-        label = text;
+        label = WindowText(GetDlgItem(dialog, kLabel));
+        cancelText = WindowText(GetDlgItem(dialog, IDCANCEL));
         rows = ListView_GetItemCount(GetDlgItem(dialog, kList));
         PostClick(GetDlgItem(dialog, kCheckAll));
       },
@@ -37,13 +36,15 @@ TEST(SelectGroupsDialog, ReturnsTheTickedNamesInListOrder) {
       },
       [&](HWND dialog) { PaintNow(dialog); },
       [&](HWND dialog) {
-        SaveWindowScreenshot(dialog, "select_groups_dialog");
+        SaveWindowScreenshot(dialog, "dialog-select-groups");
         PostKey(GetDlgItem(dialog, kList), VK_RETURN);
       },
-  });
+  };
+  ModalDriver driver("Select Groups", steps);
   ASSERT_TRUE(SelectGroups(nullptr, kLabelText, kGroups, checked));
   EXPECT_TRUE(driver.finished());
   EXPECT_EQ(label, kLabelText);
+  EXPECT_EQ(cancelText, "&Cancal");
   EXPECT_EQ(rows, 3);
   EXPECT_EQ(checked, (std::vector<std::string>{"Intro", "Sounds"}));
 }
@@ -51,20 +52,22 @@ TEST(SelectGroupsDialog, ReturnsTheTickedNamesInListOrder) {
 TEST(SelectGroupsDialog, UncheckAllGivesNoNamesAndCancelKeepsTheCallersList) {
   std::vector<std::string> checked = {"stale"};
   {
-  ModalDriver none("Select Groups", {
-      [&](HWND dialog) { PostClick(GetDlgItem(dialog, kCheckAll)); },
-      [&](HWND dialog) { PostClick(GetDlgItem(dialog, kUncheckAll)); },
-      [&](HWND dialog) { PostClick(GetDlgItem(dialog, IDOK)); },
-  });
-  ASSERT_TRUE(SelectGroups(nullptr, kLabelText, kGroups, checked));
-  EXPECT_TRUE(checked.empty());
+    const std::vector<ModalDriver::Step> steps = {
+        [&](HWND dialog) { PostClick(GetDlgItem(dialog, kCheckAll)); },
+        [&](HWND dialog) { PostClick(GetDlgItem(dialog, kUncheckAll)); },
+        [&](HWND dialog) { PostClick(GetDlgItem(dialog, IDOK)); },
+    };
+    ModalDriver none("Select Groups", steps);
+    ASSERT_TRUE(SelectGroups(nullptr, kLabelText, kGroups, checked));
+    EXPECT_TRUE(checked.empty());
   }
 
   checked = {"kept"};
-  ModalDriver cancel("Select Groups", {
+  const std::vector<ModalDriver::Step> steps = {
       [&](HWND dialog) { PostClick(GetDlgItem(dialog, kCheckAll)); },
       [&](HWND dialog) { PostKey(GetDlgItem(dialog, kList), VK_ESCAPE); },
-  });
+  };
+  ModalDriver cancel("Select Groups", steps);
   EXPECT_FALSE(SelectGroups(nullptr, kLabelText, kGroups, checked));
   EXPECT_EQ(checked, (std::vector<std::string>{"kept"}));
 }
