@@ -1,6 +1,8 @@
 #include "properties/property_cell_draw_win32.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <string>
 
 #include "platform/gdi_objects_win32.h"
@@ -55,6 +57,49 @@ HFONT BoldOf(HFONT font) {
   return bold.get();
 }
 
+// A font row's face at the grid's height. Several font rows can be on screen together (an
+// ImageButton has three), so the last few fonts made are kept rather than made per cell.
+HFONT CellFontOf(const FontData& font, HFONT gridFont) {
+  LOGFONTA grid{};
+  GetObjectA(gridFont ? gridFont : GetStockObject(DEFAULT_GUI_FONT), sizeof(grid), &grid);
+  LOGFONTA face{};
+  face.lfHeight = grid.lfHeight;
+  face.lfWeight = (font.style & kFontBold) != 0 ? FW_BOLD : FW_NORMAL;
+  face.lfItalic = (font.style & kFontItalic) != 0;
+  face.lfUnderline = (font.style & kFontUnderline) != 0;
+  face.lfStrikeOut = (font.style & kFontStrikeOut) != 0;
+  face.lfCharSet = font.charset;
+  face.lfPitchAndFamily = font.pitch;
+  std::memcpy(face.lfFaceName, font.name.data(), std::min(font.name.size(), sizeof(face.lfFaceName) - 1));
+  struct Made {
+    LOGFONTA key{};
+    GdiObject<HFONT> font;
+  };
+  static std::array<Made, 4> made;
+  static std::size_t next = 0;
+  for (const Made& entry : made)
+    if (entry.font && std::memcmp(&entry.key, &face, sizeof(face)) == 0) return entry.font.get();
+  Made& entry = made[next];
+  next = (next + 1) % made.size();
+  entry.key = face;
+  entry.font.Reset(CreateFontIndirectA(&face));
+  return entry.font.get();
+}
+
+// The face name in its own face and colour; a white face would vanish on the white grid, so it
+// stands on a silver box.
+void PaintFontName(HDC dc, const CellPaint& p, const SheetRow& shown) {
+  const COLORREF ink = ColorOf(shown.font.color);
+  int indent = 2;
+  if (ink == RGB(255, 255, 255)) {
+    Fill(dc, RECT{p.cell.left + 2, p.cell.top + 2, p.cell.right - 2, p.cell.bottom - 2}, kSilver);
+    indent = 4;
+  }
+  HFONT face = CellFontOf(shown.font, p.font);
+  SelectIn select(dc, face ? static_cast<HGDIOBJ>(face) : static_cast<HGDIOBJ>(p.font));
+  Text(dc, p.cell, indent, shown.value, ink);
+}
+
 void PaintTitle(HDC dc, const CellPaint& p) {
   Fill(dc, p.cell, GetSysColor(COLOR_BTNFACE));
   // The shading takes the colour the cell really shows at its top-left corner, whatever the theme.
@@ -96,6 +141,8 @@ void PaintValue(HDC dc, const CellPaint& p) {
            GetSysColor(COLOR_WINDOWTEXT));
       return;
     case CellLook::Font:
+      PaintFontName(dc, p, shown);
+      return;
     case CellLook::Plain:
       break;
   }

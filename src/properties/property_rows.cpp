@@ -31,6 +31,7 @@ SheetRow BuildRow(const RowDef& entry, const RowTarget& target) {
     row.value = def.show(target);
   }
   if (def.look == CellLook::Color && def.color) row.color = *def.color(target);
+  if (def.font) row.font = *def.font(target);
   return row;
 }
 

@@ -41,6 +41,9 @@ enum class RowEffect : std::uint8_t {
   None,        // only stored
   Caption,     // the page window's caption
   Surface,     // the object's or page's look: repaint the design surface
+  Look,        // the selected object's look: its control is made again from its record, then the
+               // surface repaints (a control applies its record when it is made)
+  Name,        // the selected object's name: the object selector shows it
   Background,  // the page background is rendered again, then the surface
   Frame,       // the page window's frame: mirrored again on the design surface
   Layout,      // the frame, and the design surface laid out again
@@ -56,6 +59,7 @@ enum class RowEditor : std::uint8_t {
   Picture,
   Icon,            // the picture editor in icon mode; empty shows "[Default]"
   Text,            // the plain text editor
+  Font,            // the platform's font dialog
   FileAll,         // the file picker with the all-files filter
   FileCursor,      // the file picker with the cursor filter
   FilePicture,     // the file picker with the registered picture formats
@@ -98,6 +102,7 @@ struct RowDef {
   ColorRef* (*color)(const RowTarget&) = nullptr;
   Picture* (*picture)(const RowTarget&) = nullptr;
   std::string* (*text)(const RowTarget&) = nullptr;
+  FontData* (*font)(const RowTarget&) = nullptr;
   // Rows that do not apply in this state: shown locked, without a list, drawn "Disabled".
   bool (*disabled)(const RowTarget&) = nullptr;
   // The icon of a row that begins a section.
@@ -116,6 +121,7 @@ struct SheetRow {
   std::vector<std::string> choices;
   bool disabled = false;
   ColorRef color = 0;  // colour rows: the swatch
+  FontData font;       // font rows: the face the cell is drawn in
 };
 
 inline constexpr int kNoBlock = 1000;

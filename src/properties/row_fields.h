@@ -1,14 +1,17 @@
 // Building blocks of the row tables: how a row reads and stores one field of the page, of its
-// action record or of the selected object's action record. A table entry names the field once
-// (as a member pointer) and gets its show and store functions from these templates, so a row is
-// one line of data rather than code of its own.
+// action record, of the selected object's action record or of the selected object's kind record.
+// A table entry names the field once (as a member pointer) and gets its show and store functions
+// from these templates, so a row is one line of data rather than code of its own.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <variant>
 
 #include "properties/property_rows.h"
+#include "storage/kind_records.h"
 
 namespace plexara {
 
@@ -21,6 +24,32 @@ M& FieldOf(const RowTarget& target, M PageData::*member) {
 template <class M>
 M& FieldOf(const RowTarget& target, M TCommand::*member) {
   return target.action().*member;
+}
+
+// A kind record, or a record a kind record is made from (a Link is a Label with a hot look).
+template <class Record, class Variant>
+struct IsPartOfHeld;
+template <class Record, class... Held>
+struct IsPartOfHeld<Record, std::variant<Held...>> : std::bool_constant<(std::is_base_of_v<Record, Held> || ...)> {};
+template <class Record>
+concept KindRecordPart = IsPartOfHeld<Record, KindRecord>::value;
+
+// The selected object's kind record seen as Record: a Label's fields are found in a Link object
+// too, so the Link's table reuses the Label's field names.
+template <KindRecordPart Record>
+Record& KindRecordOf(const RowTarget& target) {
+  Record* found = std::visit(
+      [](auto& held) -> Record* {
+        if constexpr (std::is_base_of_v<Record, std::remove_cvref_t<decltype(held)>>) return &held;
+        else return nullptr;
+      },
+      target.object->record);
+  // A kind's table is only built for objects of that kind; std::get reports any other use.
+  return found ? *found : std::get<Record>(target.object->record);
+}
+template <class M, KindRecordPart Record>
+M& FieldOf(const RowTarget& target, M Record::*member) {
+  return KindRecordOf<Record>(target).*member;
 }
 
 // Stores value into field; true when it changed.
@@ -98,35 +127,49 @@ std::string* TextField(const RowTarget& target) {
   return &FieldOf(target, Member);
 }
 
+// A font row shows the face name; the font dialog works on the whole font.
+template <auto Member>
+std::string ShowFontName(const RowTarget& target) {
+  return FieldOf(target, Member).name;
+}
+template <auto Member>
+FontData* FontField(const RowTarget& target) {
+  return &FieldOf(target, Member);
+}
+
 // A choice among named codes: names[i] stands for codes[i] (the list order need not be the code
 // order).
-struct NamedCodes {
+template <class Code>
+struct NamedCodesOf {
   std::span<const std::string_view> names;
-  std::span<const std::uint8_t> codes;
+  std::span<const Code> codes;
 
-  std::string NameOf(int code) const {
+  std::string NameOf(std::int64_t code) const {
     for (std::size_t i = 0; i < codes.size(); ++i)
       if (codes[i] == code) return std::string(names[i]);
     return {};
   }
-  std::optional<std::uint8_t> CodeOf(std::string_view name) const {
+  std::optional<Code> CodeOf(std::string_view name) const {
     for (std::size_t i = 0; i < names.size(); ++i)
       if (names[i] == name) return codes[i];
     return std::nullopt;
   }
   std::vector<std::string> List() const { return {names.begin(), names.end()}; }
 };
+using NamedCodes = NamedCodesOf<std::uint8_t>;
+// Codes wider than a byte (shape outlines, fill styles).
+using NamedIntCodes = NamedCodesOf<std::int32_t>;
 
-template <auto Member, const NamedCodes& Codes>
+template <auto Member, const auto& Codes>
 std::string ShowCode(const RowTarget& target) {
   return Codes.NameOf(FieldOf(target, Member));
 }
-template <auto Member, const NamedCodes& Codes>
+template <auto Member, const auto& Codes>
 bool StoreCode(const RowTarget& target, std::string_view text) {
-  const std::optional<std::uint8_t> code = Codes.CodeOf(text);
+  const auto code = Codes.CodeOf(text);
   return code && StoreIfChanged(FieldOf(target, Member), *code);
 }
-template <const NamedCodes& Codes>
+template <const auto& Codes>
 std::vector<std::string> CodeChoices(const RowTarget&) {
   return Codes.List();
 }

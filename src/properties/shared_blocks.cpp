@@ -6,6 +6,7 @@
 
 #include "objects/object_bounds.h"
 #include "properties/action_block.h"
+#include "properties/kind_rows.h"
 #include "properties/page_name_lists.h"
 #include "properties/page_rows.h"
 #include "properties/row_fields.h"
@@ -174,8 +175,26 @@ std::span<const RowDef> PageSoundRows() { return kPageSoundRows; }
 std::span<const RowDef> ObjectPositionRows() { return kObjectPositionRows; }
 std::span<const RowDef> PagePositionRows() { return kPagePositionRows; }
 
+// The kinds with rows of their own; FadeLabel has none and shows only the shared blocks.
+struct OwnRows {
+  ObjectKind kind;
+  std::span<const RowDef> (*rows)();
+};
+constexpr std::array<OwnRows, 9> kKindTables = {{
+    {ObjectKind::Button, ButtonRows},
+    {ObjectKind::ImageButton, ImageButtonRows},
+    {ObjectKind::Image, ImageRows},
+    {ObjectKind::Label, LabelRows},
+    {ObjectKind::Link, LinkRows},
+    {ObjectKind::Text, TextRows},
+    {ObjectKind::ScrollText, ScrollTextRows},
+    {ObjectKind::SimpleText, SimpleTextRows},
+    {ObjectKind::Shape, ShapeRows},
+}};
+
 std::span<const RowDef> KindRows(int kind) {
-  (void)kind;
+  for (const OwnRows& table : kKindTables)
+    if (static_cast<int>(table.kind) == kind) return table.rows();
   return {};
 }
 

@@ -21,7 +21,8 @@ std::span<const RowDef> PageSoundRows();
 std::span<const RowDef> ObjectPositionRows();
 std::span<const RowDef> PagePositionRows();
 
-// The rows of an object kind before its visibility block (none yet for any kind).
+// The rows of an object kind before its visibility block (none for FadeLabel and for the kinds
+// whose tables are still to come).
 std::span<const RowDef> KindRows(int kind);
 
 // Builds the whole sheet for the target: the page's rows and blocks when no object is set, else

@@ -158,21 +158,21 @@ TEST(ObjectSheet, EachKindGetsItsBlocks) {
   const struct {
     ObjectKind kind;
     int rows;
-    int comment, sound, position, action;
+    int visibility, comment, sound, position, action;
   } cases[] = {
-      {ObjectKind::Button, 5 + 7 + 5 + 4 + 3, 6, 13, 18, 22},
-      {ObjectKind::FadeLabel, 3 + 7 + 5 + 4 + 3, 4, 11, 16, 20},
-      {ObjectKind::AVI, 3 + 4, kNoBlock, kNoBlock, 4, kNoBlock},
-      {ObjectKind::Flash, 3 + 4, kNoBlock, kNoBlock, 4, kNoBlock},
-      {ObjectKind::ListBox, 3 + 7 + 5 + 4, 4, 11, 16, kNoBlock},
-      {ObjectKind::ShellListView, 3 + 7 + 5 + 4, 4, 11, 16, kNoBlock},
+      {ObjectKind::Button, 4 + 5 + 7 + 5 + 4 + 3, 5, 10, 17, 22, 26},
+      {ObjectKind::FadeLabel, 3 + 7 + 5 + 4 + 3, 1, 4, 11, 16, 20},
+      {ObjectKind::AVI, 3 + 4, 1, kNoBlock, kNoBlock, 4, kNoBlock},
+      {ObjectKind::Flash, 3 + 4, 1, kNoBlock, kNoBlock, 4, kNoBlock},
+      {ObjectKind::ListBox, 3 + 7 + 5 + 4, 1, 4, 11, 16, kNoBlock},
+      {ObjectKind::ShellListView, 3 + 7 + 5 + 4, 1, 4, 11, 16, kNoBlock},
   };
   for (const auto& c : cases) {
     PageData page;
     page.objects.push_back(MakeObject(c.kind, "Thing1"));
     const RowSheet sheet = BuildRowSheet(RowTarget{page, &page.objects[0]});
     EXPECT_EQ(sheet.RowCount(), c.rows) << int(c.kind);
-    EXPECT_EQ(sheet.visibilityBlockRow, 1);
+    EXPECT_EQ(sheet.visibilityBlockRow, c.visibility) << int(c.kind);
     EXPECT_EQ(sheet.commentBlockRow, c.comment) << int(c.kind);
     EXPECT_EQ(sheet.soundBlockRow, c.sound) << int(c.kind);
     EXPECT_EQ(sheet.positionBlockRow, c.position) << int(c.kind);
@@ -190,9 +190,10 @@ TEST(ObjectSheet, SharedRowsEditTheObject) {
   ObjectData& button = page.objects[0];
   const RowTarget target{page, &button};
   RowSheet sheet = BuildRowSheet(target);
-  EXPECT_EQ(sheet.Row(3)->choices, std::vector<std::string>{"Menu"});
-  EXPECT_EQ(ApplyCellText(sheet, 3, target, "Tabs"), RowEffect::Groups);
-  EXPECT_EQ(ApplyCellText(sheet, 1, target, "no"), std::optional(RowEffect::None));  // not "True": false
+  const int visible = sheet.visibilityBlockRow, group = visible + 2;
+  EXPECT_EQ(sheet.Row(group)->choices, std::vector<std::string>{"Menu"});
+  EXPECT_EQ(ApplyCellText(sheet, group, target, "Tabs"), RowEffect::Groups);
+  EXPECT_EQ(ApplyCellText(sheet, visible, target, "no"), std::optional(RowEffect::None));  // not "True": false
   EXPECT_FALSE(button.command.visible);
   EXPECT_EQ(sheet.Row(sheet.commentBlockRow + 3)->choices, std::vector<std::string>{"Label1"});
   EXPECT_EQ(sheet.Row(sheet.commentBlockRow + 5)->choices, std::vector<std::string>{"Image1"});
