@@ -7,10 +7,13 @@
 
 #include "editor/project_lifecycle.h"
 #include "platform/shell_seam.h"
+#include "properties/action_dialogs_win32.h"
 #include "properties/color_editor_win32.h"
 #include "properties/file_filters.h"
 #include "properties/file_picker_win32.h"
 #include "properties/folder_picker_win32.h"
+#include "properties/font_editor_win32.h"
+#include "properties/menu_editor_win32.h"
 #include "properties/page_name_lists.h"
 #include "properties/page_rows.h"
 #include "properties/picture_editor_win32.h"
@@ -33,11 +36,6 @@ class BuildingScope {
   bool& flag_;
   bool previous_;
 };
-
-// Editors that arrive with later work: their rows show their value without a button until then.
-bool EditorAvailable(RowEditor editor) {
-  return editor != RowEditor::ActionSettings && editor != RowEditor::PopupMenu;
-}
 
 std::string_view FilterOf(RowEditor editor) {
   switch (editor) {
@@ -109,7 +107,6 @@ void TMainForm::WriteRowStyle(int row) {
     case RowKind::TextDialog: style = EditStyle::Ellipsis; break;
     case RowKind::Locked: readOnly = true; break;
   }
-  if (style == EditStyle::Ellipsis && !EditorAvailable(shown->def.editor)) style = EditStyle::Simple;
   grid_.SetStyle(row, style);
   grid_.SetReadOnly(row, readOnly);
   grid_.SetPickList(row, shown->choices);
@@ -145,17 +142,25 @@ void TMainForm::ApplyRowEffect(RowEffect effect, int row, const RowTarget& targe
       workingPage_->InvalidateContentPictures();
       designWindow_.RefreshDesignSurface();
       return;
+    case RowEffect::Look: {
+      const int index = selector_.index();
+      if (index > 0) workingPage_->ObjectRecordChanged(static_cast<std::size_t>(index - 1));
+      // A control may size itself from what changed (an auto-sized label): the position rows
+      // show what it took.
+      if (sheet_.positionBlockRow != kNoBlock)
+        for (int offset = 0; offset < 4; ++offset) RewriteRow(sheet_.positionBlockRow + offset, target);
+      designWindow_.RefreshDesignSurface();
+      return;
+    }
+    case RowEffect::Name:
+      if (target.object) selector_.Rename(selector_.index(), target.object->command.name);
+      return;
     case RowEffect::Background:
       workingPage_->RedrawBackground();
       designWindow_.RefreshDesignSurface();
       return;
     case RowEffect::Frame:
-    case RowEffect::Layout:
-      workingPage_->ApplyPageFrame();
-      designWindow_.CopyPageAppearance(menuBarHeight_);
-      PlaceDesignWindow();
-      DesignAreaChanged();
-      return;
+    case RowEffect::Layout: MirrorPageFrame(); return;
     case RowEffect::Bounds: {
       const std::vector<ObjectControl*> controls = workingPage_->Controls();
       const int index = selector_.index();
@@ -268,6 +273,27 @@ void TMainForm::ValueEditEditButtonClick(int row) {
       *def.text(*target) = std::move(text);
       break;
     }
+    case RowEditor::Font: {
+      FontData font = *def.font(*target);
+      if (!EditFont(hwnd(), font)) return;
+      *def.font(*target) = font;
+      shown->font = font;
+      break;
+    }
+    case RowEditor::ActionSettings: {
+      std::string settings = *def.text(*target);
+      if (!EditActionSettings(hwnd(), DialogContext(), target->action().actionKind, settings)) return;
+      *def.text(*target) = std::move(settings);
+      break;
+    }
+    case RowEditor::PopupMenu: {
+      std::vector<MenuItemData>& menu = target->object ? target->object->popupMenu : target->page.popupMenu;
+      std::vector<MenuItemData> edited = menu;
+      if (!EditMenu(hwnd(), DialogContext(), edited)) return;
+      menu = std::move(edited);
+      MenusChanged();
+      break;
+    }
     case RowEditor::FileAll:
     case RowEditor::FileCursor:
     case RowEditor::FilePicture:
@@ -280,14 +306,42 @@ void TMainForm::ValueEditEditButtonClick(int row) {
       if (picked) grid_.SetValue(row, value);
       return;
     }
-    case RowEditor::None:
-    case RowEditor::ActionSettings:
-    case RowEditor::PopupMenu: return;
+    case RowEditor::None: return;
   }
   WriteCell(row, def.show ? def.show(*target) : std::string());
   MarkModified(true);
   ApplyRowEffect(def.effect, row, *target);
   designWindow_.RefreshDesignSurface();
+}
+
+ActionDialogContext TMainForm::DialogContext() const {
+  ActionDialogContext context;
+  if (workingPage_) context.page = &workingPage_->page();
+  context.projectPages = &document_.pages;
+  context.discFolder = document_.projectFolder;
+  return context;
+}
+
+void TMainForm::MirrorPageFrame() {
+  workingPage_->ApplyPageFrame();
+  designWindow_.CopyPageAppearance(menuBarHeight_);
+  PlaceDesignWindow();
+  DesignAreaChanged();
+}
+
+void TMainForm::MenusChanged() {
+  workingPage_->MenusChanged();
+  // A menu bar that came or went changes the page window's client: the frame is mirrored again.
+  MirrorPageFrame();
+}
+
+void TMainForm::EditPageMenuBar() {
+  if (!workingPage_ || !CommitPendingEdit()) return;
+  std::vector<MenuItemData> menu = workingPage_->page().menuBar;
+  if (!EditMenu(hwnd(), DialogContext(), menu)) return;
+  workingPage_->page().menuBar = std::move(menu);
+  MarkModified(true);
+  MenusChanged();
 }
 
 bool TMainForm::ValueEditDrawCell(HDC dc, int column, int row, const RECT& cell, bool current) {

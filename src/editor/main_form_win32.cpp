@@ -361,6 +361,7 @@ bool TMainForm::CommandEnabled(EditorCommand command) const {
   const bool open = !document_.projectFolder.empty() && workingPage_ != nullptr;
   switch (command) {
     case EditorCommand::Save:
+    case EditorCommand::PageMenuBar:
       return open;
     default:
       break;
@@ -417,6 +418,7 @@ void TMainForm::RunCommand(EditorCommand command) {
       ToggleGridSetting(command);
       break;
     case EditorCommand::GridSize: ChangeGridSize(); break;
+    case EditorCommand::PageMenuBar: EditPageMenuBar(); break;
     case EditorCommand::BackGroundColor: ChangeBackColor(); break;
     case EditorCommand::Help:
     case EditorCommand::TechnicalSupport:

@@ -31,6 +31,7 @@
 #include "editor/splitter_win32.h"
 #include "platform/window_win32.h"
 #include "player/page_window_win32.h"
+#include "properties/action_dialogs_win32.h"
 #include "properties/property_rows.h"
 #include "properties/value_edit_win32.h"
 #include "storage/startup_context.h"
@@ -143,6 +144,15 @@ class TMainForm final : public win32::Window, private DesignHost, private ValueE
   void WriteCell(int row, const std::string& value);
   void ApplyRowEffect(RowEffect effect, int row, const RowTarget& target);
   void RenamePage(const std::string& text);
+  // What the action dialogs and the menu editor take names from and pick files in.
+  ActionDialogContext DialogContext() const;
+  // The menu editor on the page's menu bar; the page window and the design surface's imitation
+  // bar follow a change.
+  void EditPageMenuBar();
+  // The page window wears the page's frame again and the design surface mirrors it.
+  void MirrorPageFrame();
+  // After a menu of the page or of an object changed: the page window's menus are built again.
+  void MenusChanged();
   bool GridHasFocus() const;
   void ValueEditStringsChange(int row) override;
   void ValueEditValidate(int column, int row) override;

@@ -167,7 +167,6 @@ bool CommandAvailable(EditorCommand command) {
     case C::AddPage:
     case C::DeletePage:
     case C::LoadPageFromTemplate:
-    case C::PageMenuBar:
     case C::PreviewPage:
     case C::PageTemplate:
     case C::AddTemplateGroup:

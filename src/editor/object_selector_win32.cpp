@@ -48,6 +48,12 @@ void ObjectSelector::Fill(std::vector<SelectorItem> items, int index) {
 
 void ObjectSelector::SetIndex(int index) { SendMessageA(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 
+void ObjectSelector::Rename(int index, const std::string& name) {
+  if (index < 0 || index >= count()) return;
+  items_[static_cast<std::size_t>(index)].name = name;
+  InvalidateRect(combo_, nullptr, FALSE);
+}
+
 int ObjectSelector::index() const { return static_cast<int>(SendMessageA(combo_, CB_GETCURSEL, 0, 0)); }
 
 bool ObjectSelector::OnCommand(WPARAM wParam, LPARAM lParam) {

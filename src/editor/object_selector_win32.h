@@ -28,6 +28,8 @@ class ObjectSelector {
   // Refills the list and picks `index` (-1 for none) without reporting it.
   void Fill(std::vector<SelectorItem> items, int index);
   void SetIndex(int index);
+  // Shows a new name for item `index` in place (the list is not refilled, the choice stays).
+  void Rename(int index, const std::string& name);
   int index() const;
   int count() const { return static_cast<int>(items_.size()); }
 

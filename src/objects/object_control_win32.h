@@ -62,6 +62,7 @@ class ObjectControl {
   // Whether the control reports an event of KindEventBit to its page. Each kind reports the events
   // the kind table gives it; an object the editor has just added may have its click left out.
   bool Reports(std::uint8_t event) const { return (reportedEvents_ & event) != 0; }
+  std::uint8_t reportedEvents() const { return reportedEvents_; }
   void SetReportedEvents(std::uint8_t events) { reportedEvents_ = events; }
 
   // ---- drawn kinds ----

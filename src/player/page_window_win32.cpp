@@ -447,6 +447,31 @@ void TAutoRunForm::ObjectsChanged() {
   if (surface_.hwnd()) InvalidateRect(surface_.hwnd(), nullptr, FALSE);
 }
 
+void TAutoRunForm::ObjectRecordChanged(std::size_t index) {
+  if (index >= controls_.size() || index >= page_.objects.size()) return;
+  const ObjectControl& old = *controls_[index];
+  std::unique_ptr<ObjectControl> control = CreateObjectControl(page_.objects[index]);
+  control->SetEvents(this);
+  control->SetReportedEvents(old.reportedEvents());
+  if (designMode_) control->SetDesignShown(old.Visible());
+  if (HWND child = old.Child()) childPictures_.erase(child);
+  // Nothing may point at the old control while it goes: the surface, the hints and the menus are
+  // given the new list afterwards.
+  if (surface_.hwnd()) surface_.SetControls({});
+  hints_.Rebuild(surface_.hwnd(), {}, nullptr);
+  controls_[index] = std::move(control);
+  AttachControls();
+  if (surface_.hwnd()) ApplyTabOrder(Controls());
+  JoinButtonGroups(Controls());
+  if (surface_.hwnd()) InvalidateRect(surface_.hwnd(), nullptr, FALSE);
+}
+
+void TAutoRunForm::MenusChanged() {
+  if (!hwnd()) return;
+  menus_.BuildMenuBar(hwnd(), page_.menuBar);
+  menus_.BuildRightClickMenus(page_.popupMenu, Controls());
+}
+
 void TAutoRunForm::ObjectBoundsChanged(ObjectControl& control) {
   if (HWND child = control.Child()) {
     childPictures_.erase(child);

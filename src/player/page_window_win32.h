@@ -111,6 +111,12 @@ class TAutoRunForm final : public win32::Window, private ObjectEvents, private S
   // The object list changed as a whole (reordered, pasted into, deleted from): every control is
   // made again from it.
   void ObjectsChanged();
+  // An object's record changed in a way that alters how it looks (font, caption, effect, pictures,
+  // outline...): its control is made again from the record, as the player makes it, in place. The
+  // new control keeps whether the design surface shows it and which events it reports.
+  void ObjectRecordChanged(std::size_t index);
+  // The menu bar or a right-click menu of the page or of an object changed: they are built again.
+  void MenusChanged();
   // An object's bounds changed in its record: a windowed control's child follows, the surface
   // repaints.
   void ObjectBoundsChanged(ObjectControl& control);

@@ -42,14 +42,23 @@ HWND FindThreadWindow(const std::string& caption) {
 }
 
 ModalDriver::ModalDriver(std::string caption, std::vector<Step> steps)
-    : caption_(std::move(caption)), steps_(std::move(steps)) {
+    : caption_(std::move(caption)), steps_(std::move(steps)), previous_(activeDriver) {
   activeDriver = this;
   timer_ = SetTimer(nullptr, 0, kTickMs, &ModalDriver::Tick);
 }
 
 ModalDriver::~ModalDriver() {
   KillTimer(nullptr, timer_);
-  activeDriver = nullptr;
+  // Drivers may go in any order: this one leaves the chain wherever it is in it.
+  if (activeDriver == this) {
+    activeDriver = previous_;
+    return;
+  }
+  for (ModalDriver* driver = activeDriver; driver != nullptr; driver = driver->previous_) {
+    if (driver->previous_ != this) continue;
+    driver->previous_ = previous_;
+    break;
+  }
 }
 
 void CALLBACK ModalDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
@@ -58,7 +67,11 @@ void CALLBACK ModalDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
 
 void ModalDriver::OnTick() {
   HWND window = FindThreadWindow(caption_);
-  if (window == nullptr) return;
+  if (window == nullptr) {
+    // A nested window driven to its end and closed: the window that opened it goes on.
+    if (next_ == steps_.size() && previous_ != nullptr) previous_->OnTick();
+    return;
+  }
   if (next_ < steps_.size()) {
     steps_[next_++](window);
   } else if (++idleTicks_ > kGiveUpTicks) {

@@ -2,6 +2,10 @@
 // caption among this thread's windows and runs one step per tick (read state, post keys and
 // clicks, take a screenshot). A window still open a while after the last step is cancelled, so a
 // failing test ends instead of hanging.
+//
+// A window opened from a driven one gets a driver of its own, made in a step of the outer driver
+// (and kept alive past that step): the newest driver runs, and once its steps are done and its
+// window is gone, the outer one goes on.
 #pragma once
 
 #include <windows.h>
@@ -30,6 +34,7 @@ class ModalDriver {
   std::string caption_;
   std::vector<Step> steps_;
   std::size_t next_ = 0;
+  ModalDriver* previous_;  // the driver of the window that opened this one, if any
   int idleTicks_ = 0;
   UINT_PTR timer_ = 0;
 };
