@@ -63,6 +63,7 @@ class TMainForm final : public win32::Window, private DesignHost, private ValueE
   TAutoRunForm* workingPage() const { return workingPage_.get(); }
   TEditForm& designWindow() { return designWindow_; }
   ValueEdit& propertyGrid() { return grid_; }
+  const EditorSettings& settings() const { return settings_; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -18,8 +18,11 @@
 #include "objects/new_object.h"
 #include "objects/object_bounds.h"
 #include "platform/shell_seam.h"
+#include "platform/shell_win32.h"
+#include "player/special_folders.h"
 #include "properties/shared_blocks.h"
 #include "sample/sample_project.h"
+#include "storage/action_targets.h"
 #include "storage/page_file.h"
 #include "storage/project_file.h"
 #include "support/automation_win32.h"
@@ -341,6 +344,7 @@ TEST_F(PropertyPanel, KindRowsShowOnTheSurfaceAtOnce) {
   Grid().SetValue(RowOf("Shadow"), "False");
   EXPECT_FALSE(label.effect.shadow.enabled);
   EXPECT_TRUE(SurfaceChanges(title, 6, before)) << "shadow";
+  testing_support::PaintNow(form_->hwnd());
   testing_support::SaveWindowScreenshot(form_->hwnd(), "editor-grid-label");
 
   Choose(static_cast<int>(sun) + 1);
@@ -348,6 +352,7 @@ TEST_F(PropertyPanel, KindRowsShowOnTheSurfaceAtOnce) {
   Grid().SetValue(RowOf("Shape"), "Diamond");
   EXPECT_EQ(std::get<ShapeRecord>(Page().objects[sun].record).shape, 3);
   EXPECT_TRUE(SurfaceChanges(sun, 0, before)) << "outline";
+  testing_support::PaintNow(form_->hwnd());
   testing_support::SaveWindowScreenshot(form_->hwnd(), "editor-grid-shape");
 
   TypeInto("Name", "Sunrise");
@@ -490,6 +495,7 @@ TEST_F(PropertyPanel, AMenuBuiltInTheMenuEditorWorksInThePlayer) {
   char text[64] = {};
   GetMenuStringA(file, static_cast<UINT>(GetMenuItemCount(file) - 1), text, sizeof(text), MF_BYPOSITION);
   EXPECT_STREQ(text, "Greet\tCtrl+G");
+  testing_support::PaintNow(form_->hwnd());
   testing_support::SaveWindowScreenshot(form_->hwnd(), "editor-menu-bar-edited");
 
   Command(EditorCommand::Save);
@@ -549,8 +555,151 @@ TEST_F(PropertyPanel, EachDrawnAndButtonKindShowsItsOwnRows) {
     EXPECT_EQ(Grid().Value(1), Page().objects[index].command.name);
     EXPECT_EQ(Grid().Key(static_cast<int>(rows.size()) + 1), "Visible") << static_cast<int>(kind);
     const std::string name(FindKind(static_cast<std::uint8_t>(kind))->typeName);
-    testing_support::SaveWindowScreenshot(form_->hwnd(), "property-grid-" + name);
+    testing_support::PaintNow(form_->hwnd());
+  testing_support::SaveWindowScreenshot(form_->hwnd(), "property-grid-" + name);
   }
+}
+
+
+// What an author builds with the grid and its dialogs alone: a button that copies a file to the
+// desktop and runs it there, and the title label turned, with a gradient and a shadow. Saved, the
+// player runs the copy and the file, and shows the label exactly as the design surface did.
+TEST_F(PropertyPanel, ACopyAndRunButtonAndADesignedLabelPlayAsBuilt) {
+  constexpr int kSource = 101, kTarget = 104, kRunFile = 111;
+  // The copy dialog offers the folders this machine has, as the real shell reports them.
+  win32::Win32Shell shell;
+  Shell* const previousShell = SetShell(&shell);
+  struct Restore {
+    Shell* shell;
+    ~Restore() { SetShell(shell); }
+  } restore{previousShell};
+  const std::string path = PageFilePath(project_, sample::kMainPageName);
+  PageData page;
+  ASSERT_TRUE(LoadPageFile(path, page));
+  page.objects.push_back(NewPageObject(page, static_cast<int>(ObjectKind::Button), 300, 445));
+  ASSERT_TRUE(SavePageFile(path, page));
+  TabCtrl_SetCurSel(FindWindowExA(form_->hwnd(), nullptr, WC_TABCONTROLA, nullptr), 1);
+  form_->SwitchToPage();
+  TabCtrl_SetCurSel(FindWindowExA(form_->hwnd(), nullptr, WC_TABCONTROLA, nullptr), 0);
+  form_->SwitchToPage();
+  const std::size_t button = Page().objects.size() - 1;
+  std::size_t title = 0;
+  for (std::size_t i = 0; i < Page().objects.size(); ++i)
+    if (Page().objects[i].command.name == "TitleLabel") title = i;
+
+  Choose(static_cast<int>(button) + 1);
+  Grid().SetValue(RowOf("ClickAction"), "Copy File(s) then Open/Run");
+  {
+    ModalDriver copy("Copy file or files in a folder",
+                     {
+                         [](HWND dialog) {
+                           SetDlgItemTextA(dialog, kSource, "\\tools\\hello.bat");
+                           PickInList(dialog, kTarget, "[Desktop]");
+                           SetDlgItemTextA(dialog, kRunFile, "hello.bat");
+                         },
+                         [](HWND dialog) {
+                           testing_support::SaveWindowScreenshot(dialog, "editor-copy-file");
+                           testing_support::PostClick(GetDlgItem(dialog, IDOK));
+                         },
+                     });
+    PressButton("File/Folder");
+    ASSERT_TRUE(WaitUntil([&] { return copy.finished() && !testing_support::FindThreadWindow("Copy file or files in a folder"); }, 10s));
+  }
+  const CopyFileSettings copy = CopyFileSettings::Decode(Page().objects[button].command.actionTarget);
+  EXPECT_EQ(copy.source, "\\tools\\hello.bat");
+  EXPECT_EQ(copy.targetFolder, "[Desktop]");
+  EXPECT_EQ(copy.runFile, "hello.bat");
+  EXPECT_EQ(Grid().Value(RowOf("File/Folder")), "[Settings]");
+
+  Choose(static_cast<int>(title) + 1);
+  Grid().SetValue(RowOf("GradientStyle"), "TopToBottom");
+  Grid().SetValue(RowOf("Shadow"), "True");
+  TypeInto("Angle", "8");
+  LeaveCell();
+  const LabelRecord& label = std::get<LabelRecord>(Page().objects[title].record);
+  EXPECT_EQ(label.effect.angle, 8);
+  EXPECT_EQ(label.effect.gradient.style, 2);
+  // The design grid's dots and the selection marks are the editor's own: without them the
+  // surface shows what the player will.
+  Choose(0);
+  if (form_->settings().displayGrid) Command(EditorCommand::DisplayGrid);
+  const ObjectBounds b = BoundsOf(Page().objects[title].record);
+  // Inside the label's frame mark, and above the divider under the banner, whose frame mark the
+  // turned label now reaches.
+  std::size_t divider = 0;
+  for (std::size_t i = 0; i < Page().objects.size(); ++i)
+    if (Page().objects[i].command.name == "Divider") divider = i;
+  const int bottom = std::min(b.top + b.height, BoundsOf(Page().objects[divider].record).top) - 3;
+  auto inner = [&](auto pixelAt) {
+    std::vector<COLORREF> pixels;
+    for (int y = b.top + 3; y < bottom; y += 2)
+      for (int x = b.left + 3; x < b.left + b.width - 3; x += 2) pixels.push_back(pixelAt(x, y));
+    return pixels;
+  };
+  HWND design = form_->designWindow().hwnd();
+  RedrawWindow(design, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const POINT origin = form_->designWindow().contentOrigin();
+  HDC designDc = GetDC(design);
+  const std::vector<COLORREF> designed =
+      inner([&](int x, int y) { return GetPixel(designDc, origin.x + x, origin.y + y); });
+  ReleaseDC(design, designDc);
+  testing_support::PaintNow(form_->hwnd());
+  testing_support::SaveWindowScreenshot(form_->hwnd(), "editor-designed-label");
+
+  Command(EditorCommand::Save);
+  ASSERT_FALSE(form_->document().modified);
+  CreateDirectoryA((project_ + "\\tools").c_str(), nullptr);
+  {
+    HANDLE file = CreateFileA((project_ + "\\tools\\hello.bat").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    const std::string script = "@echo off\r\necho ran> \"%~dp0plexara-ran.txt\"\r\n";
+    DWORD written = 0;
+    WriteFile(file, script.data(), static_cast<DWORD>(script.size()), &written, nullptr);
+    CloseHandle(file);
+  }
+  const std::string desktop = ResolveFolderMacro("[Desktop]");
+  ASSERT_FALSE(desktop.empty());
+  const std::string copied = desktop + "\\hello.bat", ran = desktop + "\\plexara-ran.txt";
+  DeleteFileA(copied.c_str());
+  DeleteFileA(ran.c_str());
+
+  ASSERT_TRUE(testing_support::CopyFileTo(testing_support::BuildDir() + "\\Plexara.exe", project_ + "\\autorun.exe"));
+  testing_support::ChildProcess player = testing_support::ChildProcess::Start(project_ + "\\autorun.exe");
+  HWND main = testing_support::WaitForPage(player.id(), sample::kMainCaption, 30s);
+  ASSERT_NE(main, nullptr);
+  HWND surface = FindWindowExA(main, nullptr, "TAutoRunSurface", nullptr);
+  ASSERT_NE(surface, nullptr);
+  auto played = [&] {
+    HDC screen = GetDC(nullptr);
+    POINT at{0, 0};
+    ClientToScreen(surface, &at);
+    std::vector<COLORREF> pixels = inner([&](int x, int y) { return GetPixel(screen, at.x + x, at.y + y); });
+    ReleaseDC(nullptr, screen);
+    return pixels;
+  };
+  // Once the page has faded in, its label is the designed one, pixel for pixel.
+  std::size_t same = 0;
+  WaitUntil([&] {
+    const std::vector<COLORREF> shown = played();
+    same = 0;
+    for (std::size_t i = 0; i < shown.size(); ++i) same += shown[i] == designed[i];
+    return same == designed.size();
+  }, 10s);
+  EXPECT_EQ(same, designed.size()) << "pixels of the label that differ from the design surface";
+  testing_support::SaveWindowScreenshot(main, "player-designed-label");
+
+  testing_support::ClickControl(testing_support::ControlWithText(main, "New Button"));
+  HWND question = testing_support::WaitForBox(player.id(), "Copy File", 20s);
+  ASSERT_NE(question, nullptr);
+  PostMessageA(question, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+  EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesA(copied.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20s));
+  EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesA(ran.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20s))
+      << "the copied file did not run";
+  DeleteFileA(copied.c_str());
+  DeleteFileA(ran.c_str());
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  player.WaitForExit(20s);
 }
 
 }  // namespace
