@@ -28,6 +28,7 @@
 #include "support/automation_win32.h"
 #include "support/modal_driver_win32.h"
 #include "support/player_driver_win32.h"
+#include "support/temp_tree.h"
 
 namespace plexara {
 namespace {
@@ -700,6 +701,93 @@ TEST_F(PropertyPanel, ACopyAndRunButtonAndADesignedLabelPlayAsBuilt) {
   DeleteFileA(ran.c_str());
   PostMessageA(main, WM_CLOSE, 0, 0);
   player.WaitForExit(20s);
+}
+
+
+std::string ListText(HWND list, int item, int column) {
+  char text[256] = {};
+  ListView_GetItemText(list, item, column, text, sizeof(text));
+  return text;
+}
+
+// Settings strings another tool wrote show in their dialogs as they stand, and confirming every
+// dialog without touching it changes nothing: not the project's state, not a byte of the page.
+TEST_F(PropertyPanel, SettingsWrittenElsewhereShowInTheirDialogsAndUntouchedDialogsKeepThePage) {
+  struct Case {
+    const char* object;
+    std::uint8_t kind;
+    std::string target;
+    const char* key;
+    const char* caption;
+    std::function<std::string(HWND)> shown;  // what the dialog shows of the string
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"InstallButton", kActionOpenRunFile, "\\setup.exe\x01/quiet\x01\\\x01Y\x01\x02", "FileName(s)", "Open/Run Files",
+       [](HWND d) { return ListText(GetDlgItem(d, 101), 0, 0) + "|" + ListText(GetDlgItem(d, 101), 0, 1); },
+       "\\setup.exe|/quiet"},
+      {"DetailsButton", kActionLaunchSlideShow, "\\pictures\x01 \x01" "18\x01" "2\x01" "10\x01" "100\x01" "5\x01" "255\x01\\music.mid\x01",
+       "Folder", "Launch slide show", [](HWND d) { return testing_support::WindowText(GetDlgItem(d, 101)); },
+       "\\pictures"},
+      {"BrowseButton", kActionCopyFiles, "\\docs\x01[Desktop]\x01Y\x01 \x01" "Copy\x01Go?\x01" "0\x01readme.txt\x01\x01\\\x01",
+       "File/Folder", "Copy file or files in a folder",
+       [](HWND d) { return testing_support::WindowText(GetDlgItem(d, 101)) + "|" + testing_support::WindowText(GetDlgItem(d, 104)); },
+       "\\docs|[Desktop]"},
+      {"ExitButton", kActionLoadFileWithObject, "Credits\x01\\news.txt\x01", "Object/File", "Load file with object",
+       [](HWND d) { return testing_support::WindowText(GetDlgItem(d, 101)); }, "Credits"},
+      {"TitleLabel", kActionShowHideObjects, "\x01\x01\x01\x01Sun\x01\x01\x01\x01", "Objects",
+       "Show/Hide Enabe/Disable Objects",
+       [](HWND d) {
+         HWND list = GetDlgItem(d, 300);
+         std::string checked;
+         for (int i = 0; i < ListView_GetItemCount(list); ++i)
+           if (ListView_GetCheckState(list, i)) checked += ListText(list, i, 0);
+         return checked;
+       },
+       "Sun"},
+      {"FadeLine", kActionGroup, "16\x03" "1\x03Hi\x03\x03\x03Y\x03\x04", "Actions", "Action Group",
+       [](HWND d) { return ListText(GetDlgItem(d, 101), 0, 0) + "|" + ListText(GetDlgItem(d, 101), 0, 1); },
+       "Show Message|Hi"},
+  };
+  const std::string path = PageFilePath(project_, sample::kMainPageName);
+  PageData page;
+  ASSERT_TRUE(LoadPageFile(path, page));
+  for (const Case& c : cases)
+    for (ObjectData& object : page.objects)
+      if (object.command.name == c.object) {
+        object.command.actionKind = c.kind;
+        object.command.actionTarget = c.target;
+      }
+  ASSERT_TRUE(SavePageFile(path, page));
+  const testing_support::Bytes before = testing_support::ReadFileAt(path);
+  ASSERT_FALSE(before.empty());
+  TabCtrl_SetCurSel(FindWindowExA(form_->hwnd(), nullptr, WC_TABCONTROLA, nullptr), 1);
+  form_->SwitchToPage();
+  TabCtrl_SetCurSel(FindWindowExA(form_->hwnd(), nullptr, WC_TABCONTROLA, nullptr), 0);
+  form_->SwitchToPage();
+
+  for (const Case& c : cases) {
+    std::size_t index = 0;
+    for (std::size_t i = 0; i < Page().objects.size(); ++i)
+      if (Page().objects[i].command.name == c.object) index = i;
+    Choose(static_cast<int>(index) + 1);
+    EXPECT_EQ(Grid().Value(RowOf(c.key)), "[Settings]") << c.caption;
+    std::string shown;
+    {
+      ModalDriver dialog(c.caption, {
+                                        [&](HWND d) { shown = c.shown(d); },
+                                        [](HWND d) { testing_support::PostClick(GetDlgItem(d, IDOK)); },
+                                    });
+      PressButton(c.key);
+      EXPECT_TRUE(WaitUntil([&] { return dialog.finished() && !testing_support::FindThreadWindow(c.caption); }, 10s))
+          << c.caption;
+    }
+    EXPECT_EQ(shown, c.expected) << c.caption;
+    EXPECT_EQ(Page().objects[index].command.actionTarget, c.target) << c.caption;
+  }
+  EXPECT_FALSE(form_->document().modified);
+  Command(EditorCommand::Save);
+  EXPECT_TRUE(testing_support::ReadFileAt(path) == before) << "the page file changed";
 }
 
 }  // namespace
