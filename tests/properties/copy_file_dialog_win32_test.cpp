@@ -37,23 +37,23 @@ std::vector<std::string> ListEntries(HWND box) {
   return entries;
 }
 
+struct TipSearch {
+  HWND owner, tip;
+};
+
+BOOL CALLBACK MatchTip(HWND window, LPARAM param) {
+  auto* s = reinterpret_cast<TipSearch*>(param);
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof(name));
+  if (lstrcmpiA(name, TOOLTIPS_CLASSA) != 0 || GetWindow(window, GW_OWNER) != s->owner) return TRUE;
+  s->tip = window;
+  return FALSE;
+}
+
 // The text of the tool tip the dialog keeps for the reference panel.
 std::string ReferenceTip(HWND dialog) {
-  struct Search {
-    HWND owner, tip;
-  } search{dialog, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        char name[64] = {};
-        GetClassNameA(window, name, sizeof(name));
-        if (lstrcmpiA(name, TOOLTIPS_CLASSA) != 0 || GetWindow(window, GW_OWNER) != s->owner)
-          return TRUE;
-        s->tip = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  TipSearch search{dialog, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), &MatchTip, reinterpret_cast<LPARAM>(&search));
   if (search.tip == nullptr) return "(no tool tip)";
   char text[512] = {};
   TOOLINFOA tool{};

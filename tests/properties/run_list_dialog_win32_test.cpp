@@ -57,24 +57,7 @@ void SelectRows(HWND dialog, std::initializer_list<int> rows, int focused) {
   ListView_SetItemState(list, focused, LVIS_FOCUSED, LVIS_FOCUSED);
 }
 
-// A dialog of this thread by caption, shown or not: a modal dialog opened from a step shows itself
-// only once its loop first goes idle, which may be after the next step's tick.
-HWND FindDialog(const std::string& caption) {
-  struct Search {
-    const std::string* caption;
-    HWND found;
-  } search{&caption, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        if (WindowText(window) != *s->caption) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+HWND FindDialog(const std::string& caption) { return FindThreadWindow(caption, false); }
 
 void WriteFile(const std::string& path) { std::ofstream(path, std::ios::binary) << "x"; }
 

@@ -42,24 +42,7 @@ std::string SpinShape(HWND dialog, int edit, int spin) {
   return std::to_string(low) + ".." + std::to_string(high) + "/" + std::to_string(digits);
 }
 
-// A dialog of this thread by caption, shown or not: a modal dialog opened from a step shows itself
-// only once its loop first goes idle, which may be after the next step's tick.
-HWND FindDialog(const std::string& caption) {
-  struct Search {
-    const std::string* caption;
-    HWND found;
-  } search{&caption, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        if (WindowText(window) != *s->caption) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+HWND FindDialog(const std::string& caption) { return FindThreadWindow(caption, false); }
 
 TEST(SlideShowDialog, AStyleAnIntervalAndAColourPickedWriteTheExactSettings) {
   ActionDialogContext context;

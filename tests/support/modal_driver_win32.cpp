@@ -11,6 +11,7 @@ constexpr int kGiveUpTicks = 100;  // about five seconds after the last step
 
 struct Search {
   const std::string* caption;
+  bool shownOnly;
   HWND found;
 };
 
@@ -18,7 +19,7 @@ BOOL CALLBACK MatchCaption(HWND hwnd, LPARAM param) {
   auto* search = reinterpret_cast<Search*>(param);
   char title[256] = {};
   GetWindowTextA(hwnd, title, sizeof(title));
-  if (IsWindowVisible(hwnd) && *search->caption == title) {
+  if ((!search->shownOnly || IsWindowVisible(hwnd)) && *search->caption == title) {
     search->found = hwnd;
     return FALSE;
   }
@@ -35,8 +36,8 @@ BOOL CALLBACK FindVisibleEdit(HWND child, LPARAM found) {
 
 }  // namespace
 
-HWND FindThreadWindow(const std::string& caption) {
-  Search search{&caption, nullptr};
+HWND FindThreadWindow(const std::string& caption, bool shownOnly) {
+  Search search{&caption, shownOnly, nullptr};
   EnumThreadWindows(GetCurrentThreadId(), &MatchCaption, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }

@@ -39,8 +39,10 @@ class ModalDriver {
   UINT_PTR timer_ = 0;
 };
 
-// This thread's visible top-level window with that caption, or null.
-HWND FindThreadWindow(const std::string& caption);
+// This thread's visible top-level window with that caption, or null. With `shownOnly` false a
+// hidden one is found too: a modal dialog opened from a step shows itself only once its loop
+// first goes idle, which may be after the next step's tick.
+HWND FindThreadWindow(const std::string& caption, bool shownOnly = true);
 // Input as the window would get it from the keyboard and mouse, through its queue.
 void PostKey(HWND window, WORD virtualKey);
 void PostChars(HWND window, const std::string& text);
