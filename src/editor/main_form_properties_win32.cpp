@@ -145,11 +145,11 @@ void TMainForm::ApplyRowEffect(RowEffect effect, int row, const RowTarget& targe
     case RowEffect::Look: {
       const int index = selector_.index();
       if (index > 0) workingPage_->ObjectRecordChanged(static_cast<std::size_t>(index - 1));
-      // A control may size itself from what changed (an auto-sized label): the position rows
-      // show what it took.
+      designWindow_.RefreshDesignSurface();
+      // A control may size itself from what changed (an auto-sized label measures its text as it
+      // is drawn): the position rows show what it took.
       if (sheet_.positionBlockRow != kNoBlock)
         for (int offset = 0; offset < 4; ++offset) RewriteRow(sheet_.positionBlockRow + offset, target);
-      designWindow_.RefreshDesignSurface();
       return;
     }
     case RowEffect::Name:

@@ -347,6 +347,16 @@ TEST_F(PropertyPanel, KindRowsShowOnTheSurfaceAtOnce) {
   EXPECT_TRUE(SurfaceChanges(title, 6, before)) << "shadow";
   testing_support::PaintNow(form_->hwnd());
   testing_support::SaveWindowScreenshot(form_->hwnd(), "editor-grid-label");
+  // A caption applies at every keystroke: the auto-sized label takes its new width, the position
+  // rows show it, and the cell being typed keeps its text.
+  const int widthBefore = BoundsOf(Page().objects[title].record).width;
+  TypeInto("Caption", "Hi");
+  EXPECT_EQ(label.caption, "Hi");
+  EXPECT_EQ(Grid().EditorText(), "Hi");
+  const int widthAfter = BoundsOf(Page().objects[title].record).width;
+  EXPECT_LT(widthAfter, widthBefore);
+  EXPECT_EQ(Grid().Value(RowOf("Width")), std::to_string(widthAfter));
+  LeaveCell();
 
   Choose(static_cast<int>(sun) + 1);
   before = SurfaceOf(sun, 0);
