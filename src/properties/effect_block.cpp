@@ -28,7 +28,7 @@ constexpr NumberBounds kShadowOffset{.minimum = -20, .maximum = 20};
 
 // One row of the block. Numbers and choices go through get/set; a choice's value is its index in
 // `names`, so every choice of the block is the same lookup.
-struct EffectRowSpec {
+struct EffectRowInfo {
   std::string_view key;
   RowKind kind;
   NumberBounds bounds{};
@@ -47,7 +47,7 @@ bool Put(T& field, std::int32_t value) {
   return StoreIfChanged(field, value);
 }
 
-constexpr EffectRowSpec Switch(std::string_view key, std::int32_t (*get)(const TFxEffect&),
+constexpr EffectRowInfo Switch(std::string_view key, std::int32_t (*get)(const TFxEffect&),
                                bool (*set)(TFxEffect&, std::int32_t),
                                SectionIcon section = SectionIcon::None) {
   return {.key = key,
@@ -58,11 +58,11 @@ constexpr EffectRowSpec Switch(std::string_view key, std::int32_t (*get)(const T
           .choices = FalseTrueChoices,
           .section = section};
 }
-constexpr EffectRowSpec Colour(std::string_view key, ColorRef* (*color)(TFxEffect&)) {
+constexpr EffectRowInfo Colour(std::string_view key, ColorRef* (*color)(TFxEffect&)) {
   return {.key = key, .kind = RowKind::Dialog, .editor = RowEditor::Color, .color = color};
 }
 
-constexpr std::array<EffectRowSpec, kEffectBlockRows> kEffectRows = {{
+constexpr std::array<EffectRowInfo, kEffectBlockRows> kEffectRows = {{
     {.key = "Angle",
      .kind = RowKind::Number,
      .bounds = {.minimum = -360, .maximum = 360},
@@ -153,58 +153,58 @@ constexpr std::array<EffectRowSpec, kEffectBlockRows> kEffectRows = {{
      .set = [](TFxEffect& e, std::int32_t v) { return Put(e.shadow.offsetY, v); }},
 }};
 
-const EffectRowSpec& SpecOf(int offset) { return kEffectRows[static_cast<std::size_t>(offset)]; }
+const EffectRowInfo& InfoOf(int offset) { return kEffectRows[static_cast<std::size_t>(offset)]; }
 
 }  // namespace
 
 RowDef EffectRowShape(int offset) {
-  const EffectRowSpec& spec = SpecOf(offset);
-  return {.key = spec.key,
-          .kind = spec.kind,
+  const EffectRowInfo& info = InfoOf(offset);
+  return {.key = info.key,
+          .kind = info.kind,
           .effect = RowEffect::Look,
-          .bounds = spec.bounds,
-          .choices = spec.choices,
-          .look = spec.editor == RowEditor::Color ? CellLook::Color : CellLook::Plain,
-          .editor = spec.editor,
-          .section = spec.section};
+          .bounds = info.bounds,
+          .choices = info.choices,
+          .look = info.editor == RowEditor::Color ? CellLook::Color : CellLook::Plain,
+          .editor = info.editor,
+          .section = info.section};
 }
 
 std::int32_t EffectNumber(const TFxEffect& effect, int offset) {
-  const EffectRowSpec& spec = SpecOf(offset);
-  return spec.kind == RowKind::Number ? spec.get(effect) : 0;
+  const EffectRowInfo& info = InfoOf(offset);
+  return info.kind == RowKind::Number ? info.get(effect) : 0;
 }
 
 bool StoreEffectNumber(TFxEffect& effect, int offset, std::int32_t value) {
-  const EffectRowSpec& spec = SpecOf(offset);
-  if (spec.kind != RowKind::Number) return false;
-  return spec.set(effect, ClampToBounds(value, spec.bounds));
+  const EffectRowInfo& info = InfoOf(offset);
+  if (info.kind != RowKind::Number) return false;
+  return info.set(effect, ClampToBounds(value, info.bounds));
 }
 
 std::string EffectChoiceText(const TFxEffect& effect, int offset) {
-  const EffectRowSpec& spec = SpecOf(offset);
-  if (spec.kind != RowKind::Choice) return {};
-  const std::int32_t index = spec.get(effect);
+  const EffectRowInfo& info = InfoOf(offset);
+  if (info.kind != RowKind::Choice) return {};
+  const std::int32_t index = info.get(effect);
   // A stored ordinal this editor does not know shows as nothing rather than as a wrong name.
-  if (index < 0 || static_cast<std::size_t>(index) >= spec.names.size()) return {};
-  return std::string(spec.names[static_cast<std::size_t>(index)]);
+  if (index < 0 || static_cast<std::size_t>(index) >= info.names.size()) return {};
+  return std::string(info.names[static_cast<std::size_t>(index)]);
 }
 
 bool ApplyEffectChoice(TFxEffect& effect, int offset, std::string_view text) {
-  const EffectRowSpec& spec = SpecOf(offset);
-  if (spec.kind != RowKind::Choice) return false;
-  for (std::size_t i = 0; i < spec.names.size(); ++i)
-    if (spec.names[i] == text) return spec.set(effect, static_cast<std::int32_t>(i));
+  const EffectRowInfo& info = InfoOf(offset);
+  if (info.kind != RowKind::Choice) return false;
+  for (std::size_t i = 0; i < info.names.size(); ++i)
+    if (info.names[i] == text) return info.set(effect, static_cast<std::int32_t>(i));
   return false;
 }
 
 ColorRef* EffectColor(TFxEffect& effect, int offset) {
-  const EffectRowSpec& spec = SpecOf(offset);
-  return spec.color ? spec.color(effect) : nullptr;
+  const EffectRowInfo& info = InfoOf(offset);
+  return info.color ? info.color(effect) : nullptr;
 }
 
 Picture* EffectPicture(TFxEffect& effect, int offset) {
-  const EffectRowSpec& spec = SpecOf(offset);
-  return spec.picture ? spec.picture(effect) : nullptr;
+  const EffectRowInfo& info = InfoOf(offset);
+  return info.picture ? info.picture(effect) : nullptr;
 }
 
 std::string EffectDialogText(TFxEffect& effect, int offset) {
