@@ -91,13 +91,14 @@ INT_PTR ModalDialog::Run(HWND owner, const DialogTemplate& layout) {
                                  reinterpret_cast<LPARAM>(this));
 }
 
-std::string ModalDialog::ItemText(int id) const {
-  HWND item = Item(id);
-  const int length = GetWindowTextLengthA(item);
+std::string ControlText(HWND control) {
+  const int length = GetWindowTextLengthA(control);
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(item, text.data(), length + 1)));
+  text.resize(static_cast<std::size_t>(GetWindowTextA(control, text.data(), length + 1)));
   return text;
 }
+
+std::string ModalDialog::ItemText(int id) const { return ControlText(Item(id)); }
 
 void ModalDialog::SetItemText(int id, const std::string& text) const { SetDlgItemTextA(hwnd_, id, text.c_str()); }
 

@@ -78,6 +78,9 @@ class ModalDialog {
   HWND hwnd_ = nullptr;
 };
 
+// The text of a control (or any window).
+std::string ControlText(HWND control);
+
 // The system's message font (the one message boxes use), in the process's DPI.
 LOGFONTW MessageFont();
 

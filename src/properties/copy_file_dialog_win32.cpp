@@ -129,16 +129,10 @@ class CopyFileDialog final : public win32::ModalDialog {
   bool OnCommand(int id, int code) override {
     switch (id) {
       case kSelectFile:
-        if (code == BN_CLICKED) {
-          std::string value = ItemText(kSource);
-          if (PickFile(hwnd(), discFolder_, kAllFilesFilter, value)) SetItemText(kSource, value);
-        }
+        if (code == BN_CLICKED) PickFileIntoField(hwnd(), kSource, discFolder_, kAllFilesFilter);
         return true;
       case kSelectFolder:
-        if (code == BN_CLICKED) {
-          std::string value = ItemText(kSource);
-          if (PickFolder(hwnd(), discFolder_, "", value)) SetItemText(kSource, value);
-        }
+        if (code == BN_CLICKED) PickFolderIntoField(hwnd(), kSource, discFolder_);
         return true;
       case kTarget:
         if (code == CBN_EDITCHANGE) ShowReference(ItemText(kTarget));

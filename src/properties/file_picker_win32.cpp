@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/modal_dialog_win32.h"
 #include "properties/file_dialog_win32.h"
 #include "properties/file_picker.h"
 #include "properties/folder_picker_win32.h"
@@ -66,6 +67,13 @@ bool PickFile(HWND owner, const std::string& discFolder, std::string_view filter
       PlaceInDisc(FullPath(discFolder), FullPath(chosen), steps, CurrentMessageBoxes(), owner);
   if (!placed || *placed == value) return false;
   value = *placed;
+  return true;
+}
+
+bool PickFileIntoField(HWND dialog, int field, const std::string& discFolder, std::string_view filter) {
+  std::string value = win32::ControlText(GetDlgItem(dialog, field));
+  if (!PickFile(dialog, discFolder, filter, value)) return false;
+  SetDlgItemTextA(dialog, field, value.c_str());
   return true;
 }
 

@@ -14,5 +14,8 @@ namespace plexara {
 // (a file from outside the disc folder was copied in first).
 bool PickFile(HWND owner, const std::string& discFolder, std::string_view filter,
               std::string& value);
+// The same for the text field `field` of a dialog: the picker starts on its text, and a picked
+// file replaces it. True when a file was picked.
+bool PickFileIntoField(HWND dialog, int field, const std::string& discFolder, std::string_view filter);
 
 }  // namespace plexara

@@ -287,4 +287,11 @@ bool PickFolder(HWND owner, const std::string& discFolder, const std::string& la
   return true;
 }
 
+bool PickFolderIntoField(HWND dialog, int field, const std::string& discFolder) {
+  std::string value = win32::ControlText(GetDlgItem(dialog, field));
+  if (!PickFolder(dialog, discFolder, "", value)) return false;
+  SetDlgItemTextA(dialog, field, value.c_str());
+  return true;
+}
+
 }  // namespace plexara

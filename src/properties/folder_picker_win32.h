@@ -20,5 +20,8 @@ bool PickDiscFolder(HWND owner, std::string& folder);
 // trailing backslash), "\" for the disc folder itself; on "&OK" it becomes the chosen folder in
 // the same form. True when that differs from before.
 bool PickFolder(HWND owner, const std::string& discFolder, const std::string& label, std::string& value);
+// The same for the text field `field` of a dialog, with the default label: the picker starts on
+// its text, and a chosen folder replaces it. True when that changed the folder.
+bool PickFolderIntoField(HWND dialog, int field, const std::string& discFolder);
 
 }  // namespace plexara

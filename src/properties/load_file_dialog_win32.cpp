@@ -39,17 +39,10 @@ class LoadFileDialog final : public win32::ModalDialog {
   bool OnCommand(int id, int code) override {
     switch (id) {
       case kSelectFile:
-        if (code == BN_CLICKED) {
-          std::string value = ItemText(kFile);
-          if (PickFile(hwnd(), context_.discFolder, kAllFilesFilter, value))
-            SetItemText(kFile, value);
-        }
+        if (code == BN_CLICKED) PickFileIntoField(hwnd(), kFile, context_.discFolder, kAllFilesFilter);
         return true;
       case kSelectFolder:
-        if (code == BN_CLICKED) {
-          std::string value = ItemText(kFile);
-          if (PickFolder(hwnd(), context_.discFolder, "", value)) SetItemText(kFile, value);
-        }
+        if (code == BN_CLICKED) PickFolderIntoField(hwnd(), kFile, context_.discFolder);
         return true;
       case IDOK:
         accepted_ = Typed();

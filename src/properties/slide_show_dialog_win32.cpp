@@ -108,16 +108,10 @@ class SlideShowDialog final : public win32::ModalDialog {
   bool OnCommand(int id, int code) override {
     switch (id) {
       case kSelectFolder:
-        if (code == BN_CLICKED) {
-          std::string value = ItemText(kFolder);
-          if (PickFolder(hwnd(), discFolder_, "", value)) SetItemText(kFolder, value);
-        }
+        if (code == BN_CLICKED) PickFolderIntoField(hwnd(), kFolder, discFolder_);
         return true;
       case kSelectMusic:
-        if (code == BN_CLICKED) {
-          std::string value = ItemText(kMusic);
-          if (PickFile(hwnd(), discFolder_, kAllFilesFilter, value)) SetItemText(kMusic, value);
-        }
+        if (code == BN_CLICKED) PickFileIntoField(hwnd(), kMusic, discFolder_, kAllFilesFilter);
         return true;
       case kBackground: {
         // A choice made in the open list counts once the list accepts it; in the closed box every

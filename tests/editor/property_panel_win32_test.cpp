@@ -463,14 +463,7 @@ TEST_F(PropertyPanel, AMenuBuiltInTheMenuEditorWorksInThePlayer) {
             [&](HWND dialog) {
               HWND tree = GetDlgItem(dialog, kTree);
               const auto root = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-              char text[64] = {};
-              TVITEMA item{};
-              item.mask = TVIF_TEXT;
-              item.hItem = root;
-              item.pszText = text;
-              item.cchTextMax = sizeof(text);
-              SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-              shownRoot = text;
+              shownRoot = testing_support::TreeItemText(tree, root);
               SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(root));
               testing_support::PostClick(GetDlgItem(dialog, kAddSub));
             },

@@ -16,21 +16,10 @@ using namespace testing_support;
 
 constexpr int kLabel = 101, kTree = 102;
 
-std::string ItemText(HWND tree, HTREEITEM item) {
-  char text[512] = {};
-  TVITEMA data{};
-  data.mask = TVIF_TEXT;
-  data.hItem = item;
-  data.pszText = text;
-  data.cchTextMax = sizeof(text);
-  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-  return text;
-}
-
 std::vector<std::string> ChildTexts(HWND tree, HTREEITEM item) {
   std::vector<std::string> texts;
   for (HTREEITEM child = TreeView_GetChild(tree, item); child != nullptr; child = TreeView_GetNextSibling(tree, child)) {
-    texts.push_back(ItemText(tree, child));
+    texts.push_back(TreeItemText(tree, child));
   }
   return texts;
 }
@@ -48,14 +37,14 @@ void Look(HWND dialog, Seen& seen) {
   GetDlgItemTextA(dialog, kLabel, label, sizeof(label));
   seen.label = label;
   HTREEITEM root = TreeView_GetRoot(tree);
-  seen.root = ItemText(tree, root);
+  seen.root = TreeItemText(tree, root);
   seen.firstLevel = ChildTexts(tree, root);
   HTREEITEM last = TreeView_GetChild(tree, root);
   while (last != nullptr && TreeView_GetNextSibling(tree, last) != nullptr) last = TreeView_GetNextSibling(tree, last);
   if (last != nullptr) seen.lastFirstLevelChildren = static_cast<int>(ChildTexts(tree, last).size());
   HTREEITEM selected = TreeView_GetSelection(tree);
-  seen.selected = ItemText(tree, selected);
-  seen.selectedParent = ItemText(tree, TreeView_GetParent(tree, selected));
+  seen.selected = TreeItemText(tree, selected);
+  seen.selectedParent = TreeItemText(tree, TreeView_GetParent(tree, selected));
   seen.okEnabled = IsWindowEnabled(GetDlgItem(dialog, IDOK)) != 0;
 }
 

@@ -26,17 +26,6 @@ constexpr int kCloseBox = 201 + ItemActionBlock::kCloseBox;
 
 HWND EditOf(HWND combo) { return FindWindowExA(combo, nullptr, "Edit", nullptr); }
 
-std::string TreeText(HWND tree, HTREEITEM item) {
-  char text[128] = {};
-  TVITEMA data{};
-  data.mask = TVIF_TEXT;
-  data.hItem = item;
-  data.pszText = text;
-  data.cchTextMax = sizeof(text);
-  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-  return text;
-}
-
 HTREEITEM Root(HWND dialog) {
   return reinterpret_cast<HTREEITEM>(
       SendMessageA(GetDlgItem(dialog, kTree), TVM_GETNEXTITEM, TVGN_ROOT, 0));
@@ -88,7 +77,7 @@ TEST(MenuEditor, BuildsANestedMenuWithShortcutAndAction) {
   ModalDriver driver("Menu Editor",
                      {
                          [&](HWND dialog) {
-                           shownRoot = TreeText(GetDlgItem(dialog, kTree), Root(dialog));
+                           shownRoot = TreeItemText(GetDlgItem(dialog, kTree), Root(dialog));
                            Select(dialog, Root(dialog));
                            PostClick(GetDlgItem(dialog, kAddSub));
                          },

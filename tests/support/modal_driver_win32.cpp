@@ -81,6 +81,17 @@ void ModalDriver::OnTick() {
   }
 }
 
+std::string TreeItemText(HWND tree, HTREEITEM item) {
+  char text[512] = {};
+  TVITEMA data{};
+  data.mask = TVIF_TEXT;
+  data.hItem = item;
+  data.pszText = text;
+  data.cchTextMax = sizeof(text);
+  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+  return text;
+}
+
 void PostKey(HWND window, WORD virtualKey) {
   const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
   PostMessageA(window, WM_KEYDOWN, virtualKey, 1 | (scan << 16));

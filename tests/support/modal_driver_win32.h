@@ -9,6 +9,8 @@
 #pragma once
 
 #include <windows.h>
+// commctrl.h needs the types of windows.h declared first.
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -47,6 +49,8 @@ HWND FindThreadWindow(const std::string& caption, bool shownOnly = true);
 void PostKey(HWND window, WORD virtualKey);
 void PostChars(HWND window, const std::string& text);
 void PostClick(HWND control);
+// The text of an item of a tree view control.
+std::string TreeItemText(HWND tree, HTREEITEM item);
 // Repaints the window and its children now, so a screenshot shows the current state.
 void PaintNow(HWND window);
 // Types a full path into the file-name field of a platform open or save dialog (the visible edit
